@@ -1,0 +1,109 @@
+#include "about/about_dlg.h"
+
+#include "about/browser.h"
+#include "about/vendor.h"
+#include "about/version_info.h"
+
+#include <wx/bmpbuttn.h>
+#include <wx/button.h>
+#include <wx/hyperlink.h>
+#include <wx/image.h>
+#include <wx/log.h>
+#include <wx/sizer.h>
+#include <wx/statbmp.h>
+#include <wx/stattext.h>
+
+namespace
+{
+const long ID_STATICBITMAP2 = wxNewId();
+const long ID_STATICBITMAP1 = wxNewId();
+const long ID_STATICTEXT1 = wxNewId();
+const long ID_STATICTEXT2 = wxNewId();
+const long ID_STATICTEXT3 = wxNewId();
+const long ID_STATICTEXT5 = wxNewId();
+const long ID_HYPERLINKCTRL1 = wxNewId();
+const long ID_HYPERLINKCTRL2 = wxNewId();
+const long ID_BITMAPBUTTON1 = wxNewId();
+
+/// A picture from a file, or an empty one when it is missing or damaged: the box opens anyway.
+wxBitmap LoadPicture(const char* path)
+{
+    if (!wxFileExists(path))
+        return wxBitmap();
+    wxLogNull quiet;
+    const wxImage image(path, wxBITMAP_TYPE_ANY, -1);
+    return image.IsOk() ? wxBitmap(image, -1) : wxBitmap();
+}
+} // namespace
+
+wxBEGIN_EVENT_TABLE(AboutDlg, wxDialog)
+wxEND_EVENT_TABLE()
+
+AboutDlg::AboutDlg(wxWindow* parent, wxWindowID id)
+{
+    Create(parent, id, _("About..."), wxDefaultPosition, wxDefaultSize, wxDEFAULT_DIALOG_STYLE,
+           "id");
+
+    // Alignment flags the toolkit ignores (along a sizer's own direction, or beside wxEXPAND)
+    // are left out; the layout is the same.
+    auto* top = new wxBoxSizer(wxVERTICAL);
+    m_logoBitmap = new wxStaticBitmap(this, ID_STATICBITMAP2, LoadPicture(LogoPicturePath),
+                                      wxDefaultPosition, wxDefaultSize, 0, "ID_STATICBITMAP2");
+    top->Add(m_logoBitmap, 0, wxBOTTOM | wxALIGN_CENTER_HORIZONTAL, 5);
+
+    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    m_iconBitmap = new wxStaticBitmap(this, ID_STATICBITMAP1, LoadPicture(IconPicturePath),
+                                      wxDefaultPosition, wxDefaultSize, 0, "ID_STATICBITMAP1");
+    row->Add(m_iconBitmap, 0, wxLEFT | wxBOTTOM, 5);
+
+    auto* column = new wxBoxSizer(wxVERTICAL);
+    m_titleText = new wxStaticText(this, ID_STATICTEXT1, _("Lapmark"), wxDefaultPosition,
+                                   wxDefaultSize, 0, "ID_STATICTEXT1");
+    column->Add(m_titleText, 0, wxLEFT | wxRIGHT | wxTOP | wxEXPAND, 5);
+    m_versionText = new wxStaticText(this, ID_STATICTEXT2, _("Unicode versin 1.0.1.0"),
+                                     wxDefaultPosition, wxDefaultSize, 0, "ID_STATICTEXT2");
+    column->Add(m_versionText, 0, wxLEFT | wxRIGHT | wxTOP | wxEXPAND, 5);
+    m_copyrightText = new wxStaticText(this, ID_STATICTEXT3, wxGetTranslation(CopyrightLine),
+                                       wxDefaultPosition, wxDefaultSize, 0, "ID_STATICTEXT3");
+    column->Add(m_copyrightText, 0, wxLEFT | wxRIGHT | wxTOP | wxEXPAND, 5);
+    m_buildInfoText = new wxStaticText(this, ID_STATICTEXT5, _("wx-build-info"),
+                                       wxDefaultPosition, wxDefaultSize, 0, "ID_STATICTEXT5");
+    column->Add(m_buildInfoText, 0, wxALL | wxEXPAND, 5);
+    column->Add(0, 0, 1, wxALIGN_CENTER_HORIZONTAL, 4);
+    m_homeLink = new wxHyperlinkCtrl(this, ID_HYPERLINKCTRL1, wxGetTranslation(HomePageUrl),
+                                     wxGetTranslation(HomePageUrl), wxDefaultPosition,
+                                     wxDefaultSize, wxHL_DEFAULT_STYLE, "ID_HYPERLINKCTRL1");
+    column->Add(m_homeLink, 0, wxALL, 4);
+    m_mailLink = new wxHyperlinkCtrl(this, ID_HYPERLINKCTRL2, wxGetTranslation(SupportEmail),
+                                     wxGetTranslation(SupportMailto), wxDefaultPosition,
+                                     wxDefaultSize, wxHL_DEFAULT_STYLE, "ID_HYPERLINKCTRL2");
+    column->Add(m_mailLink, 0, wxALL, 4);
+    column->Add(0, 0, 1, wxALIGN_CENTER_HORIZONTAL, 4);
+    m_downloadButton = new wxBitmapButton(this, ID_BITMAPBUTTON1,
+                                          LoadPicture(DownloadPicturePath), wxDefaultPosition,
+                                          wxDefaultSize, wxBU_AUTODRAW, wxDefaultValidator,
+                                          "ID_BITMAPBUTTON1");
+    m_downloadButton->SetDefault();
+    column->Add(m_downloadButton, 0, wxALL, 5);
+    column->Add(-1, -1, 0, wxALL | wxALIGN_CENTER_HORIZONTAL, 5);
+    m_okButton = new wxButton(this, wxID_OK, _("&OK"), wxDefaultPosition, wxDefaultSize, 0,
+                              wxDefaultValidator, "wxID_OK");
+    column->Add(m_okButton, 0, wxALL | wxALIGN_RIGHT, 5);
+
+    row->Add(column, 1, wxLEFT | wxTOP | wxBOTTOM | wxALIGN_CENTER_VERTICAL, 5);
+    top->Add(row, 1, wxALL | wxEXPAND, 5);
+    SetSizer(top, true);
+    top->Fit(this);
+    top->SetSizeHints(this);
+    Centre(wxBOTH);
+
+    Connect(ID_BITMAPBUTTON1, wxEVT_COMMAND_BUTTON_CLICKED,
+            wxCommandEventHandler(AboutDlg::OnDownloadButton));
+    m_versionText->SetLabel(VersionLine());
+    m_buildInfoText->SetLabel(BuildInfo(BuildInfoLong));
+}
+
+void AboutDlg::OnDownloadButton(wxCommandEvent&)
+{
+    OpenInBrowser(DownloadPageUrl);
+}

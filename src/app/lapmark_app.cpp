@@ -1,0 +1,75 @@
+#include "app/lapmark_app.h"
+
+#include "about/vendor.h"
+#include "app/settings_store.h"
+#include "l10n/language_dialogs.h"
+#include "mainwin/lapmark_dialog.h"
+
+#include <wx/config.h>
+#include <wx/icon.h>
+#include <wx/image.h>
+#include <wx/log.h>
+#include <wx/stdpaths.h>
+
+namespace
+{
+/// The window icon, or an invalid icon when the file is missing or unreadable: the window then
+/// simply has the toolkit's icon.
+wxIcon LoadWindowIcon()
+{
+    wxIcon icon;
+    if (wxFileExists(WindowIconPath))
+    {
+        wxLogNull quiet;
+        icon.LoadFile(WindowIconPath, wxBITMAP_TYPE_ICO, -1, -1);
+    }
+    return icon;
+}
+} // namespace
+
+wxConfigBase& PrepareSettingsStore(wxApp& app)
+{
+    app.SetVendorName(VendorName);
+    app.SetAppName(ApplicationName);
+    if (!wxConfigBase::Get(false))
+    {
+        wxStandardPaths::Get().SetFileLayout(wxStandardPaths::FileLayout_XDG);
+        wxConfigBase::Set(SettingsStore::Open(app.GetAppName(), app.GetVendorName(),
+                                              SettingsStore::DefaultPath(app.GetAppName()))
+                              .release());
+    }
+    wxConfigBase* config = wxConfigBase::Get();
+    config->SetRecordDefaults(true);
+    return *config;
+}
+
+bool LapmarkApp::OnInit()
+{
+    PrepareSettingsStore(*this);
+    wxLocale::AddCatalogLookupPathPrefix(CatalogPrefix);
+    const int language = ReadLanguagePreference();
+    bool systemLocale = false;
+    {
+        // A system without this language's C locale still gets our catalogs, which are all the
+        // program needs; a warning box at every start would only alarm the user.
+        wxLogNull quiet;
+        systemLocale = m_locale.Init(language, wxLOCALE_LOAD_DEFAULT);
+    }
+    if (!systemLocale)
+        wxLogVerbose("The system has no locale for language %d.", language);
+    m_locale.AddCatalog("Lapmark");
+    wxInitAllImageHandlers();
+
+    LapmarkDialog window(nullptr, wxID_ANY);
+    const wxIcon icon = LoadWindowIcon();
+    if (icon.IsOk())
+        window.SetIcon(icon);
+    SetTopWindow(&window);
+    window.ShowModal();
+    return true;
+}
+
+int LapmarkApp::OnRun()
+{
+    return 0;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <wx/app.h>
+#include <wx/intl.h>
+
+class wxConfigBase;
+
+/// The application: sets up names, settings and language, then runs the main window modally.
+class LapmarkApp : public wxApp
+{
+public:
+    /// The whole life of the program: start-up, the main window's modal run, tear-down.
+    bool OnInit() override;
+    /// The main window has already run and closed inside OnInit: a normal end, status 0.
+    int OnRun() override;
+
+private:
+    wxLocale m_locale;
+};
+
+/// Names the application and its vendor, then creates the per-user settings store (in the XDG
+/// layout) with recording of defaults on; returns the store.
+wxConfigBase& PrepareSettingsStore(wxApp& app);
+
+/// The relative folder below which the catalogs are looked for.
+inline constexpr char CatalogPrefix[] = "locales";
+/// The window icon, relative to the working directory.
+inline constexpr char WindowIconPath[] = "img/Lapmrak_01.ico";

@@ -1,0 +1,3 @@
+#include "app/lapmark_app.h"
+
+wxIMPLEMENT_APP(LapmarkApp);

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <functional>
+
+class wxConfigBase;
+
+/// The settings key of the interface language.
+inline constexpr char LanguageKey[] = "ui_language";
+/// The stored value that means "follow the system's language".
+inline constexpr char DefaultLanguageValue[] = "default";
+
+/// Asks the user for a language; wxLANGUAGE_UNKNOWN when the question was cancelled.
+using LanguageChooser = std::function<int()>;
+
+/// The language to start in, from the stored value; asks with `choose` when nothing is stored
+/// yet and stores the answer. Never returns wxLANGUAGE_UNKNOWN.
+int ReadLanguagePreference(wxConfigBase& config, const LanguageChooser& choose);
+
+/// Stores "default" or the language's canonical name and puts it on disk at once;
+/// wxLANGUAGE_UNKNOWN stores nothing.
+void SaveLanguagePreference(wxConfigBase& config, int language);

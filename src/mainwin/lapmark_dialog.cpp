@@ -1,0 +1,255 @@
+#include "mainwin/lapmark_dialog.h"
+
+#include "about/about_dlg.h"
+#include "about/browser.h"
+#include "about/vendor.h"
+#include "l10n/language_dialogs.h"
+#include "mainwin/split_rows.h"
+#include "mainwin/time_text.h"
+
+#include <wx/button.h>
+#include <wx/listctrl.h>
+#include <wx/msgdlg.h>
+#include <wx/settings.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+
+namespace
+{
+const long ID_STATICTEXT_DISPLAY = wxNewId();
+const long ID_STATICTEXT_SMALLDISP = wxNewId();
+const long ID_BUTTON_START = wxNewId();
+const long ID_BUTTON_RESET = wxNewId();
+const long ID_LISTCTRL_SPLIT = wxNewId();
+const long ID_BUTTON_LANG = wxNewId();
+const long ID_BUTTON_UPDATE = wxNewId();
+const long ID_TIMER = wxNewId();
+
+constexpr int TickMilliseconds = 100;
+constexpr int Border = 4;
+
+wxFont ReadoutFont(int points, const wxString& face)
+{
+    return wxFont(points, wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_BOLD, false, face,
+                  wxFONTENCODING_DEFAULT);
+}
+
+wxColour RowShadeFor(const wxListCtrl& list)
+{
+    const wxColour background = list.GetBackgroundColour();
+    const Rgb shade = RowShade(wxSystemSettings::GetAppearance().IsDark(),
+                               {background.Red(), background.Green(), background.Blue()});
+    return wxColour(shade.red, shade.green, shade.blue);
+}
+
+void SetLabelIfChanged(wxWindow& window, const wxString& label)
+{
+    // Rewriting an unchanged label every tick would only cost a redraw.
+    if (window.GetLabel() != label)
+        window.SetLabel(label);
+}
+} // namespace
+
+SteadyClock LapmarkDialog::s_steadyClock;
+
+wxBEGIN_EVENT_TABLE(LapmarkDialog, wxDialog)
+wxEND_EVENT_TABLE()
+
+LapmarkDialog::LapmarkDialog(wxWindow* parent, wxWindowID id, const Clock& clock)
+    : m_stopwatch(clock)
+{
+    Create(parent, id, _("Lapmark"), wxDefaultPosition, wxDefaultSize,
+           wxCAPTION | wxRESIZE_BORDER | wxSYSTEM_MENU | wxCLOSE_BOX | wxMAXIMIZE_BOX |
+               wxMINIMIZE_BOX | wxSTAY_ON_TOP,
+           "id");
+
+    // Alignment flags the toolkit ignores (along a sizer's own direction, or beside wxEXPAND)
+    // are left out; the layout is the same.
+    BoxSizerMain = new wxBoxSizer(wxVERTICAL);
+    BoxSizerDisplay = new wxBoxSizer(wxVERTICAL);
+    StaticTextDisplay = new wxStaticText(this, ID_STATICTEXT_DISPLAY, _("00:00:00.0"),
+                                         wxDefaultPosition, wxDefaultSize, 0,
+                                         "ID_STATICTEXT_DISPLAY");
+    StaticTextDisplay->SetFont(ReadoutFont(28, "Tahoma"));
+    BoxSizerDisplay->Add(StaticTextDisplay, 0, wxRIGHT | wxEXPAND, Border);
+    StaticTextSmallDisp = new wxStaticText(this, ID_STATICTEXT_SMALLDISP, _("00:00:00.0"),
+                                           wxDefaultPosition, wxDefaultSize, 0,
+                                           "ID_STATICTEXT_SMALLDISP");
+    StaticTextSmallDisp->SetFont(ReadoutFont(16, wxEmptyString));
+    BoxSizerDisplay->Add(StaticTextSmallDisp, 0, wxRIGHT | wxALIGN_RIGHT, Border);
+    BoxSizerMain->Add(BoxSizerDisplay, 0, wxLEFT | wxRIGHT | wxEXPAND, Border);
+
+    auto* runRow = new wxBoxSizer(wxHORIZONTAL);
+    ButtonStart = new wxButton(this, ID_BUTTON_START, _("&Start"), wxDefaultPosition,
+                               wxDefaultSize, 0, wxDefaultValidator, "ID_BUTTON_START");
+    ButtonStart->SetDefault();
+    runRow->Add(ButtonStart, 1, wxLEFT | wxALIGN_BOTTOM, Border);
+    ButtonReset = new wxButton(this, ID_BUTTON_RESET, _("Rese&t"), wxDefaultPosition,
+                               wxDefaultSize, 0, wxDefaultValidator, "ID_BUTTON_RESET");
+    runRow->Add(ButtonReset, 1, wxLEFT | wxRIGHT | wxALIGN_BOTTOM, Border);
+    BoxSizerMain->Add(runRow, 0, wxEXPAND, Border);
+
+    auto* listRow = new wxBoxSizer(wxHORIZONTAL);
+    ListCtrlSplit = new wxListCtrl(this, ID_LISTCTRL_SPLIT, wxDefaultPosition, wxSize(-1, 200),
+                                   wxLC_REPORT | wxLC_VRULES, wxDefaultValidator,
+                                   "ID_LISTCTRL_SPLIT");
+    listRow->Add(ListCtrlSplit, 1, wxLEFT | wxRIGHT | wxTOP | wxEXPAND, Border);
+    BoxSizerMain->Add(listRow, 1, wxEXPAND, Border);
+
+    BoxSizerCommands = new wxBoxSizer(wxHORIZONTAL);
+    ButtonLang = new wxButton(this, ID_BUTTON_LANG, _("&Language..."), wxDefaultPosition,
+                              wxDefaultSize, 0, wxDefaultValidator, "ID_BUTTON_LANG");
+    BoxSizerCommands->Add(ButtonLang, 0, wxLEFT | wxTOP | wxBOTTOM | wxALIGN_BOTTOM, Border);
+    ButtonUpdate = new wxButton(this, ID_BUTTON_UPDATE, _("&Update..."), wxDefaultPosition,
+                                wxDefaultSize, 0, wxDefaultValidator, "ID_BUTTON_UPDATE");
+    BoxSizerCommands->Add(ButtonUpdate, 0, wxLEFT | wxTOP | wxBOTTOM | wxALIGN_CENTER_VERTICAL,
+                          Border);
+    ButtonAbout = new wxButton(this, wxID_ABOUT, _("&About..."), wxDefaultPosition,
+                               wxDefaultSize, 0, wxDefaultValidator, "wxID_ABOUT");
+    BoxSizerCommands->Add(ButtonAbout, 0, wxLEFT | wxTOP | wxBOTTOM | wxALIGN_CENTER_VERTICAL,
+                          Border);
+    BoxSizerMain->Add(BoxSizerCommands, 0, wxRIGHT | wxTOP | wxBOTTOM, Border);
+
+    SetSizer(BoxSizerMain);
+    Timer.SetOwner(this, ID_TIMER);
+    Timer.Start(TickMilliseconds, wxTIMER_CONTINUOUS);
+    BoxSizerMain->Fit(this);
+    BoxSizerMain->SetSizeHints(this);
+
+    Connect(ID_BUTTON_START, wxEVT_COMMAND_BUTTON_CLICKED,
+            wxCommandEventHandler(LapmarkDialog::OnStartButton));
+    Connect(ID_BUTTON_RESET, wxEVT_COMMAND_BUTTON_CLICKED,
+            wxCommandEventHandler(LapmarkDialog::OnResetButton));
+    Connect(ID_BUTTON_LANG, wxEVT_COMMAND_BUTTON_CLICKED,
+            wxCommandEventHandler(LapmarkDialog::OnLanguageButton));
+    Connect(ID_BUTTON_UPDATE, wxEVT_COMMAND_BUTTON_CLICKED,
+            wxCommandEventHandler(LapmarkDialog::OnUpdateButton));
+    Connect(wxID_ABOUT, wxEVT_COMMAND_BUTTON_CLICKED,
+            wxCommandEventHandler(LapmarkDialog::OnAboutButton));
+    Connect(ID_TIMER, wxEVT_TIMER, wxTimerEventHandler(LapmarkDialog::OnTimer));
+    Connect(wxID_ANY, wxEVT_INIT_DIALOG, wxInitDialogEventHandler(LapmarkDialog::OnDialogInit));
+}
+
+LapmarkDialog::~LapmarkDialog()
+{
+    Timer.Stop();
+}
+
+void LapmarkDialog::OnDialogInit(wxInitDialogEvent&)
+{
+    // Nothing is timed before the first Start, so nothing needs to tick.
+    Timer.Stop();
+    ListCtrlSplit->InsertColumn(0, _("No."), wxLIST_FORMAT_LEFT, 40);
+    ListCtrlSplit->InsertColumn(1, _("Action"), wxLIST_FORMAT_RIGHT, 80);
+    ListCtrlSplit->InsertColumn(2, _("Value"), wxLIST_FORMAT_LEFT, 80);
+}
+
+void LapmarkDialog::OnStartButton(wxCommandEvent&)
+{
+    if (StartButtonCommand(m_state) == RunCommand::StopTiming)
+        StopTiming();
+    else
+        StartTiming();
+    UpdateButtonLabels(m_state);
+}
+
+void LapmarkDialog::OnResetButton(wxCommandEvent&)
+{
+    if (ResetButtonCommand(m_state) == RunCommand::RecordSplit)
+        RecordSplit();
+    else
+        ConfirmReset();
+}
+
+void LapmarkDialog::OnLanguageButton(wxCommandEvent&)
+{
+    ChangeLanguage();
+}
+
+void LapmarkDialog::OnUpdateButton(wxCommandEvent&)
+{
+    OpenInBrowser(DownloadPageUrl);
+}
+
+void LapmarkDialog::OnAboutButton(wxCommandEvent&)
+{
+    AboutDlg about(this, wxID_ANY);
+    about.ShowModal();
+}
+
+void LapmarkDialog::OnTimer(wxTimerEvent&)
+{
+    if (m_state != RunState::Idle)
+        RefreshDisplays(RunState::Running);
+}
+
+void LapmarkDialog::StartTiming()
+{
+    m_stopwatch.Start();
+    m_state = StateAfter(m_state, RunCommand::StartTiming);
+    Timer.Start(TickMilliseconds, wxTIMER_CONTINUOUS);
+}
+
+void LapmarkDialog::StopTiming()
+{
+    m_state = StateAfter(m_state, RunCommand::StopTiming);
+    Timer.Stop();
+    const Milliseconds total = m_stopwatch.Stop();
+    // The readouts show exactly the stopped values, the same total as the Stop row.
+    RefreshDisplays(m_state);
+    AddSplitRow(_("Stop"), total);
+}
+
+void LapmarkDialog::RecordSplit()
+{
+    AddSplitRow(_("Split"), m_stopwatch.Split());
+}
+
+void LapmarkDialog::ConfirmReset()
+{
+    const wxString caption = _("Confirm");
+    const wxString message = _("Do you want to reset?\t");
+    const bool confirmed = wxMessageBox(message, caption, wxYES_NO, this) != wxNO;
+    if (!confirmed)
+        return;
+    m_state = StateAfter(m_state, RunCommand::ConfirmReset, confirmed);
+    m_stopwatch.Reset();
+    RefreshDisplays(m_state);
+    ListCtrlSplit->DeleteAllItems();
+}
+
+void LapmarkDialog::UpdateButtonLabels(RunState state)
+{
+    const RunLabels labels = LabelsFor(state);
+    ButtonStart->SetLabel(wxGetTranslation(labels.start));
+    ButtonReset->SetLabel(wxGetTranslation(labels.reset));
+}
+
+void LapmarkDialog::RefreshDisplays(RunState state)
+{
+    // Idle shows zero; a running or stopped stopwatch shows its own values (frozen when stopped).
+    const bool zero = state == RunState::Idle;
+    SetLabelIfChanged(*StaticTextDisplay, zero ? wxString(ZeroTimeText) : FormatTotalTime());
+    SetLabelIfChanged(*StaticTextSmallDisp, zero ? wxString(ZeroTimeText) : FormatLapTime());
+}
+
+wxString LapmarkDialog::FormatTotalTime() const
+{
+    return FormatTimeText(m_stopwatch.Total());
+}
+
+wxString LapmarkDialog::FormatLapTime() const
+{
+    return FormatTimeText(m_stopwatch.Lap());
+}
+
+void LapmarkDialog::AddSplitRow(const wxString& action, Milliseconds total)
+{
+    const long row = ListCtrlSplit->GetItemCount();
+    const long index = ListCtrlSplit->InsertItem(row, wxString(SplitRowNumber(row)));
+    ListCtrlSplit->SetItem(index, 1, action, -1);
+    ListCtrlSplit->SetItem(index, 2, FormatTimeText(total), -1);
+    if (IsShadedRow(index))
+        ListCtrlSplit->SetItemBackgroundColour(index, RowShadeFor(*ListCtrlSplit));
+    ListCtrlSplit->EnsureVisible(index);
+}

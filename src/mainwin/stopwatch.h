@@ -1,0 +1,35 @@
+#pragma once
+
+#include "mainwin/clock.h"
+
+/// Measures the total and the current lap as exact sums of their running periods.
+class Stopwatch
+{
+public:
+    /// The clock must outlive the stopwatch.
+    explicit Stopwatch(const Clock& clock) : m_clock(clock) {}
+
+    /// Starts from zero after a reset, or resumes exactly where the last stop left off.
+    void Start();
+    /// Freezes total and lap at this instant and returns the total.
+    Milliseconds Stop();
+    /// Begins a new lap at this instant and returns the total at that instant.
+    Milliseconds Split();
+    /// Back to zero, not running.
+    void Reset();
+
+    /// True between a start and the next stop or reset.
+    bool IsRunning() const { return m_running; }
+    /// The total time so far (frozen while stopped).
+    Milliseconds Total() const;
+    /// The time of the current lap so far (frozen while stopped).
+    Milliseconds Lap() const;
+
+private:
+    const Clock& m_clock;
+    bool m_running = false;
+    // While running these are the virtual instants at which total and lap began, so that
+    // paused time is left out; while stopped they hold the frozen elapsed times.
+    Milliseconds m_total{0};
+    Milliseconds m_lap{0};
+};

@@ -1,0 +1,110 @@
+#include "fake_clock.h"
+#include "gui_test.h"
+#include "l10n/language_preference.h"
+#include "log_capture.h"
+#include "mainwin/lapmark_dialog.h"
+
+#include <wx/button.h>
+#include <wx/config.h>
+#include <wx/intl.h>
+#include <wx/listctrl.h>
+
+namespace
+{
+wxString StoredLanguage()
+{
+    return wxConfigBase::Get()->Read(LanguageKey, "<nothing>");
+}
+
+class LanguageCommand : public testing::Test
+{
+protected:
+    void SetUp() override { wxConfigBase::Get()->DeleteEntry(LanguageKey); }
+    void PressLanguage() { Click(*FindControl<wxButton>(*m_dialog, "ID_BUTTON_LANG")); }
+
+    FakeClock m_clock;
+    std::unique_ptr<LapmarkDialog> m_dialog = std::make_unique<LapmarkDialog>(nullptr, wxID_ANY, m_clock);
+};
+} // namespace
+
+TEST_F(LanguageCommand, CancelStoresNothingAndSaysNothing)
+{
+    ChoiceSeen seen;
+    wxTEST_DIALOG(PressLanguage(), wxExpectModal<wxSingleChoiceDialog>(-1, &seen));
+    EXPECT_EQ(seen.count, 1);
+    EXPECT_EQ(StoredLanguage(), "<nothing>");
+}
+
+TEST_F(LanguageCommand, ListShowsFourRowsWithoutPreselectionOrParent)
+{
+    wxConfigBase::Get()->Write(LanguageKey, "ja");
+    ChoiceSeen seen;
+    wxTEST_DIALOG(PressLanguage(), wxExpectModal<wxSingleChoiceDialog>(-1, &seen));
+    EXPECT_EQ(seen.caption, "Language selection");
+    ASSERT_EQ(seen.rows.size(), 4u);
+    EXPECT_EQ(seen.rows[0], "(Use default language)");
+    EXPECT_EQ(seen.rows[1], "Chinese (Simplified)");
+    EXPECT_EQ(seen.rows[2], "English");
+    EXPECT_EQ(seen.rows[3], "Japanese");
+    EXPECT_NE(seen.selectionAtOpen, 3) << "the stored language is not preselected";
+    EXPECT_EQ(seen.parent, nullptr);
+}
+
+TEST_F(LanguageCommand, EveryChoiceIsStoredAndFollowedByTheRestartNotice)
+{
+    const struct
+    {
+        int row;
+        const char* stored;
+    } cases[] = {{0, "default"}, {1, "zh_CN"}, {2, "en"}, {3, "ja"}, {3, "ja"}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.stored);
+        MessageBoxSeen notice;
+        wxTEST_DIALOG(PressLanguage(), wxExpectModal<wxSingleChoiceDialog>(c.row),
+                      MessageBoxAnswer(wxOK, &notice).Describe("restart notice"));
+        EXPECT_EQ(StoredLanguage(), c.stored);
+        EXPECT_EQ(notice.count, 1);
+        EXPECT_EQ(notice.message, "You must restart application for this change to take effect.");
+        EXPECT_EQ(notice.caption, "Lapmark");
+        EXPECT_TRUE(notice.style & wxICON_INFORMATION);
+        EXPECT_EQ(notice.parent, nullptr);
+        EXPECT_EQ(FindControl<wxButton>(*m_dialog, "ID_BUTTON_START")->GetLabel(), "&Start")
+            << "the running window keeps its language";
+    }
+}
+
+TEST(Translations, JapaneseWindowEvenWithoutASystemJapaneseLocale)
+{
+    LogCapture log; // a missing system locale may be reported; it must not stop the catalog
+    {
+        wxLocale japanese;
+        japanese.Init(wxLANGUAGE_JAPANESE, wxLOCALE_LOAD_DEFAULT);
+        ASSERT_TRUE(japanese.AddCatalog("Lapmark"));
+        FakeClock clock;
+        LapmarkDialog dialog(nullptr, wxID_ANY, clock);
+        dialog.InitDialog();
+        EXPECT_EQ(dialog.GetTitle(), U8("Lapmark ラップタイマー"));
+        EXPECT_EQ(FindControl<wxButton>(dialog, "ID_BUTTON_START")->GetLabel(), U8("開始(&S)"));
+        EXPECT_EQ(FindControl<wxButton>(dialog, "ID_BUTTON_RESET")->GetLabel(), U8("リセット(&T)"));
+        EXPECT_EQ(FindControl<wxButton>(dialog, "ID_BUTTON_LANG")->GetLabel(), U8("言語(&L)..."));
+        wxListItem column;
+        column.SetMask(wxLIST_MASK_TEXT);
+        FindControl<wxListCtrl>(dialog, "ID_LISTCTRL_SPLIT")->GetColumn(1, column);
+        EXPECT_EQ(column.GetText(), U8("操作"));
+
+        ChoiceSeen seen;
+        wxTEST_DIALOG(Click(*FindControl<wxButton>(dialog, "ID_BUTTON_LANG")),
+                      wxExpectModal<wxSingleChoiceDialog>(-1, &seen));
+        EXPECT_EQ(seen.caption, U8("言語の選択"));
+        ASSERT_EQ(seen.rows.size(), 4u);
+        EXPECT_EQ(seen.rows[0], U8("（システムの既定の言語を使用）"));
+        EXPECT_EQ(seen.rows[1], "Chinese (Simplified)");
+        EXPECT_EQ(seen.rows[3], "Japanese");
+
+        Click(*FindControl<wxButton>(dialog, "ID_BUTTON_START"));
+        EXPECT_EQ(FindControl<wxButton>(dialog, "ID_BUTTON_START")->GetLabel(), U8("停止(&S)"));
+        EXPECT_EQ(FindControl<wxButton>(dialog, "ID_BUTTON_RESET")->GetLabel(), U8("スプリット(&T)"));
+    }
+    EXPECT_EQ(_("&Start"), "&Start") << "the previous language is back";
+}

@@ -1,0 +1,247 @@
+#include "fake_clock.h"
+#include "gui_test.h"
+#include "mainwin/lapmark_dialog.h"
+
+#include <wx/button.h>
+#include <wx/listctrl.h>
+#include <wx/settings.h>
+#include <wx/stattext.h>
+
+#include <chrono>
+#include <memory>
+
+using namespace std::chrono_literals;
+
+namespace
+{
+/// A main window on a fake clock, shown as at start-up, with its controls at hand.
+struct Window
+{
+    FakeClock clock;
+    std::unique_ptr<LapmarkDialog> dialog;
+    wxButton* start;
+    wxButton* reset;
+    wxListCtrl* list;
+    wxStaticText* display;
+    wxStaticText* small;
+
+    Window()
+    {
+        dialog = std::make_unique<LapmarkDialog>(nullptr, wxID_ANY, clock);
+        dialog->InitDialog();
+        start = FindControl<wxButton>(*dialog, "ID_BUTTON_START");
+        reset = FindControl<wxButton>(*dialog, "ID_BUTTON_RESET");
+        list = FindControl<wxListCtrl>(*dialog, "ID_LISTCTRL_SPLIT");
+        display = FindControl<wxStaticText>(*dialog, "ID_STATICTEXT_DISPLAY");
+        small = FindControl<wxStaticText>(*dialog, "ID_STATICTEXT_SMALLDISP");
+    }
+
+    void Tick() { ::Tick(*dialog, dialog->GetTimer()); }
+
+    /// Answers the reset confirmation, expecting it to be shown exactly once.
+    void ResetAnswering(int answer, MessageBoxSeen* seen = nullptr)
+    {
+        wxTEST_DIALOG(Click(*reset), MessageBoxAnswer(answer, seen).Describe("reset confirmation"));
+    }
+
+    wxString Cell(long row, int column) const { return list->GetItemText(row, column); }
+};
+
+enum class Button
+{
+    Start,
+    Reset,
+    ResetNo,
+    ResetYes
+};
+} // namespace
+
+TEST(RunStates, EveryStateAndButton)
+{
+    const struct
+    {
+        RunState from;
+        Button button;
+        RunState to;
+        const char* startLabel;
+        const char* resetLabel;
+        int rowsAdded;
+        const char* lastAction;
+        bool ticking;
+    } cases[] = {
+        {RunState::Idle, Button::Start, RunState::Running, "&Stop", "Spli&t", 0, "", true},
+        {RunState::Idle, Button::ResetNo, RunState::Idle, "&Start", "Rese&t", 0, "", false},
+        {RunState::Idle, Button::ResetYes, RunState::Idle, "&Start", "Rese&t", 0, "", false},
+        {RunState::Running, Button::Start, RunState::Stopped, "&Start", "Rese&t", 1, "Stop", false},
+        {RunState::Running, Button::Reset, RunState::Running, "&Stop", "Spli&t", 1, "Split", true},
+        {RunState::Stopped, Button::Start, RunState::Running, "&Stop", "Spli&t", 0, "Stop", true},
+        {RunState::Stopped, Button::ResetNo, RunState::Stopped, "&Start", "Rese&t", 0, "Stop",
+         false},
+        {RunState::Stopped, Button::ResetYes, RunState::Idle, "&Start", "Rese&t", -1, "", false},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << "from " << static_cast<int>(c.from) << " button "
+                                        << static_cast<int>(c.button));
+        Window w;
+        if (c.from != RunState::Idle)
+        {
+            Click(*w.start);
+            w.clock.Advance(1500ms);
+        }
+        if (c.from == RunState::Stopped)
+            Click(*w.start);
+        ASSERT_EQ(w.dialog->GetRunState(), c.from);
+        const int rowsBefore = w.list->GetItemCount();
+        const wxString displayBefore = w.display->GetLabel();
+
+        switch (c.button)
+        {
+        case Button::Start: Click(*w.start); break;
+        case Button::Reset: Click(*w.reset); break;
+        case Button::ResetNo: w.ResetAnswering(wxNO); break;
+        case Button::ResetYes: w.ResetAnswering(wxYES); break;
+        }
+
+        EXPECT_EQ(w.dialog->GetRunState(), c.to);
+        EXPECT_EQ(w.start->GetLabel(), c.startLabel);
+        EXPECT_EQ(w.reset->GetLabel(), c.resetLabel);
+        const int expectedRows = c.rowsAdded < 0 ? 0 : rowsBefore + c.rowsAdded;
+        ASSERT_EQ(w.list->GetItemCount(), expectedRows);
+        if (expectedRows > 0)
+        {
+            EXPECT_EQ(w.Cell(expectedRows - 1, 1), c.lastAction);
+        }
+        EXPECT_EQ(w.dialog->GetTimer().IsRunning(), c.ticking);
+        if (c.button == Button::ResetNo)
+        {
+            EXPECT_EQ(w.display->GetLabel(), displayBefore) << "No changes nothing";
+        }
+        if (c.to == RunState::Idle)
+        {
+            EXPECT_EQ(w.display->GetLabel(), "00:00:00.0");
+            EXPECT_EQ(w.small->GetLabel(), "00:00:00.0");
+        }
+        EXPECT_EQ(w.dialog->GetDefaultItem(), w.start) << "Start stays the default button";
+    }
+}
+
+TEST(RunStates, ResetConfirmationText)
+{
+    Window w;
+    w.dialog->Show(); // a hidden window cannot parent a message box
+    MessageBoxSeen seen;
+    w.ResetAnswering(wxNO, &seen);
+    EXPECT_EQ(seen.count, 1);
+    EXPECT_EQ(seen.message, "Do you want to reset?\t");
+    EXPECT_EQ(seen.caption, "Confirm");
+    // Yes and No only; the toolkit adds its question icon to a box that names none.
+    EXPECT_EQ(seen.style & (wxYES_NO | wxCANCEL | wxOK), wxYES_NO);
+    EXPECT_EQ(seen.parent, w.dialog.get());
+    w.dialog->Hide();
+}
+
+TEST(RunStates, ReadoutsAndRowsAreExactToTheTenth)
+{
+    Window w;
+    for (int i = 0; i < 3; ++i)
+        w.Tick(); // ticks while idle change nothing
+    EXPECT_EQ(w.display->GetLabel(), "00:00:00.0");
+
+    Click(*w.start);
+    w.clock.Advance(75399ms);
+    w.Tick();
+    EXPECT_EQ(w.display->GetLabel(), "00:01:15.3");
+    EXPECT_EQ(w.small->GetLabel(), "00:01:15.3");
+
+    Click(*w.reset); // split
+    w.clock.Advance(1234ms);
+    w.Tick();
+    EXPECT_EQ(w.display->GetLabel(), "00:01:16.6");
+    EXPECT_EQ(w.small->GetLabel(), "00:00:01.2") << "the lap restarts at the split";
+
+    w.clock.Advance(99ms); // 76732 ms in all
+    Click(*w.start); // stop, without a tick in between
+    EXPECT_EQ(w.display->GetLabel(), "00:01:16.7") << "shows the stopped total at once";
+    EXPECT_EQ(w.small->GetLabel(), "00:00:01.3");
+
+    w.clock.Advance(std::chrono::hours(5)); // the pause counts for nothing
+    w.Tick();
+    EXPECT_EQ(w.display->GetLabel(), "00:01:16.7");
+
+    Click(*w.start); // resume from exactly the stopped values
+    w.clock.Advance(68ms);
+    w.Tick();
+    EXPECT_EQ(w.display->GetLabel(), "00:01:16.8");
+    EXPECT_EQ(w.small->GetLabel(), "00:00:01.4");
+    Click(*w.reset);
+    w.clock.Advance(1ms);
+    Click(*w.start);
+
+    const char* rows[][3] = {{"#1", "Split", "00:01:15.3"},
+                             {"#2", "Stop", "00:01:16.7"},
+                             {"#3", "Split", "00:01:16.8"},
+                             {"#4", "Stop", "00:01:16.8"}};
+    ASSERT_EQ(w.list->GetItemCount(), 4);
+    for (long r = 0; r < 4; ++r)
+        for (int c = 0; c < 3; ++c)
+            EXPECT_EQ(w.Cell(r, c), rows[r][c]) << "row " << r << " column " << c;
+    EXPECT_EQ(w.display->GetLabel(), "00:01:16.8") << "the large readout agrees with the Stop row";
+
+    w.ResetAnswering(wxYES);
+    Click(*w.start);
+    w.clock.Advance(2500ms);
+    w.Tick();
+    EXPECT_EQ(w.display->GetLabel(), "00:00:02.5") << "a new run counts from zero";
+    EXPECT_EQ(w.small->GetLabel(), "00:00:02.5");
+}
+
+TEST(RunStates, NumberingAndShadingByPositionRestartAfterReset)
+{
+    Window w;
+    const wxColour shade = wxSystemSettings::GetAppearance().IsDark() ? wxColour()
+                                                                      : wxColour(242, 242, 242);
+    Click(*w.start);
+    for (int i = 0; i < 4; ++i)
+        Click(*w.reset);
+    Click(*w.start); // stop row #5
+    ASSERT_EQ(w.list->GetItemCount(), 5);
+    for (long r = 0; r < 5; ++r)
+    {
+        EXPECT_EQ(w.Cell(r, 0), wxString::Format("#%ld", r + 1));
+        const bool shaded = w.list->GetItemBackgroundColour(r).IsOk() &&
+                            w.list->GetItemBackgroundColour(r) != w.list->GetBackgroundColour();
+        EXPECT_EQ(shaded, r % 2 == 0) << "row " << r;
+        if (r % 2 == 0 && shade.IsOk())
+        {
+            EXPECT_EQ(w.list->GetItemBackgroundColour(r), shade);
+        }
+    }
+    w.ResetAnswering(wxYES);
+    EXPECT_EQ(w.list->GetItemCount(), 0);
+    Click(*w.start);
+    Click(*w.reset);
+    ASSERT_EQ(w.list->GetItemCount(), 1);
+    EXPECT_EQ(w.Cell(0, 0), "#1");
+    EXPECT_TRUE(w.list->GetItemBackgroundColour(0).IsOk());
+}
+
+TEST(RunStates, NewestRowStaysVisible)
+{
+    Window w;
+    w.dialog->Show();
+    wxYield();
+    Click(*w.start);
+    for (int i = 0; i < 150; ++i)
+    {
+        w.clock.Advance(100ms);
+        Click(*w.reset);
+    }
+    wxYield();
+    const long last = w.list->GetItemCount() - 1;
+    EXPECT_EQ(last, 149);
+    EXPECT_LE(w.list->GetTopItem(), last);
+    EXPECT_GT(w.list->GetTopItem() + w.list->GetCountPerPage(), last);
+    EXPECT_GT(w.list->GetTopItem(), 0) << "the list did scroll";
+    w.dialog->Hide();
+}

@@ -1,0 +1,143 @@
+#include "l10n/language_preference.h"
+#include "log_capture.h"
+#include "temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <wx/fileconf.h>
+#include <wx/intl.h>
+
+#include <memory>
+#include <optional>
+
+namespace
+{
+std::unique_ptr<wxFileConfig> OpenConfig(const std::string& path)
+{
+    auto config = std::make_unique<wxFileConfig>(wxString(), wxString(), path, wxString(),
+                                                 wxCONFIG_USE_LOCAL_FILE);
+    config->SetRecordDefaults(true); // as at start-up
+    return config;
+}
+
+int JapaneseOrFail()
+{
+    ADD_FAILURE() << "nothing should have been asked";
+    return wxLANGUAGE_JAPANESE;
+}
+} // namespace
+
+TEST(LanguagePreference, EveryStoredValue)
+{
+    const struct
+    {
+        std::optional<std::string> stored; // nullopt: no entry at all
+        int language;
+        bool asks;
+        bool error;
+    } cases[] = {
+        {std::nullopt, wxLANGUAGE_JAPANESE, true, false},
+        {"", wxLANGUAGE_JAPANESE, true, false},
+        {"default", wxLANGUAGE_DEFAULT, false, false},
+        {"Default", wxLANGUAGE_DEFAULT, false, true},
+        {"zh_CN", wxLANGUAGE_CHINESE_SIMPLIFIED, false, false},
+        {"ja", wxLANGUAGE_JAPANESE, false, false},
+        {"xx_garbage!", wxLANGUAGE_DEFAULT, false, true},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.stored ? "stored \"" + *c.stored + "\"" : "missing");
+        TempDir dir;
+        const std::string path = dir.File("Lapmark.conf");
+        if (c.stored)
+            WriteWholeFile(path, "ui_language=" + *c.stored + "\n");
+        auto config = OpenConfig(path);
+        int asked = 0;
+        LogCapture log;
+        const int language = ReadLanguagePreference(*config, [&] {
+            ++asked;
+            return static_cast<int>(wxLANGUAGE_JAPANESE);
+        });
+        EXPECT_EQ(language, c.language);
+        EXPECT_EQ(asked, c.asks ? 1 : 0);
+        ASSERT_EQ(log.CountAtLeast(wxLOG_Error), c.error ? 1 : 0);
+        if (c.error)
+        {
+            EXPECT_EQ(log.Records()[0].message,
+                      wxString::Format("Uknown locale code '%s' in registry.", *c.stored));
+        }
+        if (!c.asks)
+        {
+            EXPECT_EQ(config->Read(LanguageKey, "?"), wxString(*c.stored)) << "left as it was";
+        }
+    }
+}
+
+TEST(LanguagePreference, FirstStartPaths)
+{
+    const struct
+    {
+        int answer;
+        int language;
+        const char* stored;
+    } cases[] = {
+        {wxLANGUAGE_CHINESE_SIMPLIFIED, wxLANGUAGE_CHINESE_SIMPLIFIED, "zh_CN"},
+        {wxLANGUAGE_DEFAULT, wxLANGUAGE_DEFAULT, "default"},
+        {wxLANGUAGE_UNKNOWN, wxLANGUAGE_DEFAULT, ""}, // cancelled: nothing chosen is stored
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.stored);
+        TempDir dir;
+        const std::string path = dir.File("Lapmark.conf");
+        auto config = OpenConfig(path);
+        EXPECT_EQ(ReadLanguagePreference(*config, [&] { return c.answer; }), c.language);
+        EXPECT_EQ(config->Read(LanguageKey, "?"), c.stored);
+        config.reset();
+        // The next start asks again only when nothing was chosen.
+        config = OpenConfig(path);
+        int asked = 0;
+        ReadLanguagePreference(*config, [&] {
+            ++asked;
+            return static_cast<int>(wxLANGUAGE_UNKNOWN);
+        });
+        EXPECT_EQ(asked, c.answer == wxLANGUAGE_UNKNOWN ? 1 : 0);
+    }
+}
+
+TEST(LanguagePreference, SaveWritesToDiskAtOnce)
+{
+    const struct
+    {
+        int language;
+        const char* line;
+    } cases[] = {
+        {wxLANGUAGE_DEFAULT, "ui_language=default"},
+        {wxLANGUAGE_JAPANESE, "ui_language=ja"},
+        {wxLANGUAGE_CHINESE_SIMPLIFIED, "ui_language=zh_CN"},
+        {wxLANGUAGE_ENGLISH, "ui_language=en"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.line);
+        TempDir dir;
+        const std::string path = dir.File("Lapmark.conf");
+        auto config = OpenConfig(path);
+        SaveLanguagePreference(*config, c.language);
+        // Still open: the value must already be on disk.
+        EXPECT_NE(ReadWholeFile(path).find(c.line), std::string::npos) << ReadWholeFile(path);
+        EXPECT_EQ(ReadLanguagePreference(*config, JapaneseOrFail), c.language)
+            << "read back as the same language";
+    }
+}
+
+TEST(LanguagePreference, SavingUnknownWritesNothing)
+{
+    TempDir dir;
+    const std::string path = dir.File("Lapmark.conf");
+    WriteWholeFile(path, "ui_language=ja\n");
+    auto config = OpenConfig(path);
+    SaveLanguagePreference(*config, wxLANGUAGE_UNKNOWN);
+    config.reset();
+    EXPECT_EQ(ReadWholeFile(path), "ui_language=ja\n");
+}

@@ -1,0 +1,26 @@
+#include "mainwin/split_rows.h"
+
+#include <gtest/gtest.h>
+
+TEST(SplitRows, NumberingAndShadingByPosition)
+{
+    EXPECT_EQ(SplitRowNumber(0), "#1");
+    EXPECT_EQ(SplitRowNumber(1), "#2");
+    EXPECT_EQ(SplitRowNumber(99999), "#100000");
+    EXPECT_TRUE(IsShadedRow(0));
+    EXPECT_FALSE(IsShadedRow(1));
+    EXPECT_TRUE(IsShadedRow(2));
+}
+
+TEST(SplitRows, ShadeFollowsTheTheme)
+{
+    EXPECT_EQ(RowShade(false, {255, 255, 255}), (Rgb{242, 242, 242}));
+    EXPECT_EQ(RowShade(false, {30, 30, 30}), (Rgb{242, 242, 242}));
+    const Rgb dark{30, 32, 34};
+    const Rgb shade = RowShade(true, dark);
+    EXPECT_GT(shade.red, dark.red);
+    EXPECT_GT(shade.green, dark.green);
+    EXPECT_GT(shade.blue, dark.blue);
+    EXPECT_LT(shade.red, 100); // still dark: light text stays readable
+    EXPECT_EQ(RowShade(true, {250, 250, 250}), (Rgb{255, 255, 255}));
+}

@@ -1,0 +1,123 @@
+#include "fake_clock.h"
+#include "mainwin/stopwatch.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+using namespace std::chrono_literals;
+
+TEST(Stopwatch, ARunIsExactToTheMillisecond)
+{
+    FakeClock clock;
+    Stopwatch watch(clock);
+    EXPECT_EQ(watch.Total(), 0ms);
+
+    watch.Start();
+    clock.Advance(75399ms);
+    EXPECT_EQ(watch.Total(), 75399ms);
+    EXPECT_EQ(watch.Split(), 75399ms); // the split reports the total at that instant
+    EXPECT_EQ(watch.Lap(), 0ms);
+
+    clock.Advance(1234ms);
+    EXPECT_EQ(watch.Stop(), 76633ms);
+    EXPECT_EQ(watch.Lap(), 1234ms);
+
+    clock.Advance(std::chrono::hours(5)); // a pause counts for nothing
+    EXPECT_EQ(watch.Total(), 76633ms);
+    EXPECT_EQ(watch.Lap(), 1234ms);
+
+    watch.Start();
+    clock.Advance(67ms);
+    EXPECT_EQ(watch.Total(), 76700ms);
+    EXPECT_EQ(watch.Lap(), 1301ms);
+    EXPECT_EQ(watch.Split(), 76700ms);
+    clock.Advance(5ms);
+    EXPECT_EQ(watch.Stop(), 76705ms);
+    EXPECT_EQ(watch.Lap(), 5ms);
+}
+
+TEST(Stopwatch, ResetStartsTheNextRunFromZero)
+{
+    FakeClock clock;
+    Stopwatch watch(clock);
+    watch.Start();
+    clock.Advance(10s);
+    watch.Stop();
+    watch.Reset();
+    EXPECT_EQ(watch.Total(), 0ms);
+    EXPECT_EQ(watch.Lap(), 0ms);
+    clock.Advance(3s);
+    watch.Start();
+    clock.Advance(250ms);
+    EXPECT_EQ(watch.Total(), 250ms);
+    EXPECT_EQ(watch.Lap(), 250ms);
+}
+
+TEST(Stopwatch, ThousandStopResumeCyclesLoseNothing)
+{
+    FakeClock clock;
+    Stopwatch watch(clock);
+    Milliseconds expected{0};
+    for (int i = 0; i < 1000; ++i)
+    {
+        watch.Start();
+        const Milliseconds run{37 + (i * 7919) % 1013}; // odd, uneven periods
+        clock.Advance(run);
+        expected += run;
+        ASSERT_EQ(watch.Stop(), expected) << "cycle " << i;
+        clock.Advance(Milliseconds{1 + (i * 104729) % 9973}); // odd pauses
+    }
+    EXPECT_EQ(watch.Total(), expected);
+    EXPECT_EQ(watch.Lap(), expected);
+}
+
+TEST(Stopwatch, ThousandHoursWithASplitEvery37Point3Seconds)
+{
+    FakeClock clock;
+    Stopwatch watch(clock);
+    watch.Start();
+    const Milliseconds step = 37300ms;
+    const Milliseconds end = std::chrono::hours(1000);
+    long splits = 0;
+    Milliseconds last{0};
+    for (Milliseconds t = step; t <= end; t += step)
+    {
+        clock.Advance(step);
+        last = watch.Split();
+        ++splits;
+    }
+    EXPECT_EQ(splits, end / step);
+    EXPECT_EQ(last, step * splits);
+    clock.Advance(end - last);
+    EXPECT_EQ(watch.Stop(), end);
+    EXPECT_EQ(watch.Lap(), end - last);
+    EXPECT_EQ(FormatTimeText(watch.Total()), "1000:00:00.0");
+}
+
+TEST(Stopwatch, OnlyTheInjectedClockMovesTheReadouts)
+{
+    // The real clock is the steady one, which changes of the wall clock do not move.
+    static_assert(std::chrono::steady_clock::is_steady);
+    FakeClock clock;
+    Stopwatch watch(clock);
+    watch.Start();
+    clock.Advance(1500ms);
+    const Milliseconds total = watch.Total();
+    EXPECT_EQ(watch.Total(), total);
+    EXPECT_EQ(watch.Lap(), total);
+}
+
+TEST(Stopwatch, StartWhileRunningAndStopWhileStoppedChangeNothing)
+{
+    FakeClock clock;
+    Stopwatch watch(clock);
+    watch.Start();
+    clock.Advance(2s);
+    watch.Start();
+    EXPECT_EQ(watch.Total(), 2s);
+    EXPECT_EQ(watch.Stop(), 2s);
+    clock.Advance(2s);
+    EXPECT_EQ(watch.Stop(), 2s);
+    EXPECT_FALSE(watch.IsRunning());
+}
