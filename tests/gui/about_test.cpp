@@ -1,9 +1,103 @@
 #include "about/about_dlg.h"
 #include "about/browser.h"
+#include "about/vendor.h"
+#include "fake_clock.h"
 #include "gui_test.h"
+#include "log_capture.h"
+#include "mainwin/lapmark_dialog.h"
+#include "temp_dir.h"
 
-TEST(AboutBox, Placeholder)
+#include <wx/bmpbuttn.h>
+#include <wx/button.h>
+#include <wx/filefn.h>
+#include <wx/hyperlink.h>
+#include <wx/statbmp.h>
+#include <wx/stattext.h>
+#include <wx/version.h>
+
+namespace
+{
+/// Records the pages that would have opened in the browser.
+class BrowserRecorder
+{
+public:
+    BrowserRecorder()
+    {
+        SetBrowserLauncher([this](const wxString& url) { opened.push_back(url); });
+    }
+    ~BrowserRecorder() { SetBrowserLauncher(nullptr); }
+    std::vector<wxString> opened;
+};
+} // namespace
+
+TEST(AboutBox, TextsLinksAndButtons)
 {
     AboutDlg about(nullptr, wxID_ANY);
     EXPECT_EQ(about.GetTitle(), "About...");
+    EXPECT_EQ(about.GetName(), "id");
+    EXPECT_FALSE(about.HasFlag(wxRESIZE_BORDER));
+    EXPECT_EQ(about.GetMinSize(), about.GetSize()) << "cannot shrink below its fitted size";
+
+    EXPECT_EQ(FindControl<wxStaticText>(about, "ID_STATICTEXT1")->GetLabel(), "Lapmark");
+    EXPECT_EQ(FindControl<wxStaticText>(about, "ID_STATICTEXT2")->GetLabel(),
+              "Version 1.1.119.671  (Build 374.08052011)");
+    EXPECT_EQ(FindControl<wxStaticText>(about, "ID_STATICTEXT3")->GetLabel(), CopyrightLine);
+    EXPECT_EQ(FindControl<wxStaticText>(about, "ID_STATICTEXT5")->GetLabel(),
+              wxString(wxVERSION_STRING) + "-GTK3-Unicode build");
+
+    auto* home = FindControl<wxHyperlinkCtrl>(about, "ID_HYPERLINKCTRL1");
+    auto* mail = FindControl<wxHyperlinkCtrl>(about, "ID_HYPERLINKCTRL2");
+    ASSERT_TRUE(home && mail);
+    EXPECT_EQ(home->GetLabel(), HomePageUrl);
+    EXPECT_EQ(home->GetURL(), HomePageUrl);
+    EXPECT_EQ(mail->GetLabel(), SupportEmail);
+    EXPECT_EQ(mail->GetURL(), wxString("mailto:") + SupportEmail);
+
+    auto* download = FindControl<wxBitmapButton>(about, "ID_BITMAPBUTTON1");
+    ASSERT_NE(download, nullptr);
+    EXPECT_EQ(about.GetDefaultItem(), download);
+    auto* ok = FindControl<wxButton>(about, "wxID_OK");
+    ASSERT_NE(ok, nullptr);
+    EXPECT_EQ(ok->GetId(), wxID_OK);
+    EXPECT_EQ(ok->GetLabel(), "&OK");
+    EXPECT_TRUE(FindControl<wxStaticBitmap>(about, "ID_STATICBITMAP2")->GetBitmap().IsOk());
+
+    BrowserRecorder browser;
+    Click(*download);
+    ASSERT_EQ(browser.opened.size(), 1u);
+    EXPECT_EQ(browser.opened[0], DownloadPageUrl);
+    EXPECT_FALSE(about.IsModal()) << "the box stays as it was";
+}
+
+TEST(AboutBox, OpensWithEveryPictureMissing)
+{
+    TempDir empty;
+    const wxString previous = wxGetCwd();
+    ASSERT_TRUE(wxSetWorkingDirectory(empty.Path().string()));
+    {
+        LogCapture log;
+        AboutDlg about(nullptr, wxID_ANY);
+        EXPECT_FALSE(FindControl<wxStaticBitmap>(about, "ID_STATICBITMAP2")->GetBitmap().IsOk());
+        EXPECT_FALSE(FindControl<wxStaticBitmap>(about, "ID_STATICBITMAP1")->GetBitmap().IsOk());
+        EXPECT_EQ(FindControl<wxStaticText>(about, "ID_STATICTEXT2")->GetLabel(),
+                  "Version 1.1.119.671  (Build 374.08052011)");
+    }
+    wxSetWorkingDirectory(previous);
+}
+
+TEST(AboutBox, ShownFromTheMainWindowAndClosedWithOk)
+{
+    FakeClock clock;
+    LapmarkDialog window(nullptr, wxID_ANY, clock);
+    window.InitDialog();
+    Click(*FindControl<wxButton>(window, "ID_BUTTON_START"));
+    wxTEST_DIALOG(Click(*FindControl<wxButton>(window, "wxID_ABOUT")),
+                  wxExpectDismissableModal<AboutDlg>(wxID_OK).Describe("About box"));
+    EXPECT_EQ(window.GetRunState(), RunState::Running) << "timing goes on";
+
+    BrowserRecorder browser;
+    Click(*FindControl<wxButton>(window, "ID_BUTTON_UPDATE"));
+    ASSERT_EQ(browser.opened.size(), 1u);
+    EXPECT_EQ(browser.opened[0], DownloadPageUrl);
+    EXPECT_EQ(window.GetRunState(), RunState::Running);
 }

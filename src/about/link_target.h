@@ -1,0 +1,21 @@
+#pragma once
+
+#include <wx/string.h>
+
+#include <vector>
+
+/// The MIME type whose open command opens this address: "text/html" for web and ftp addresses,
+/// "message/rfc822" for mail, empty for anything else. The prefixes are case-sensitive.
+wxString LinkMimeType(const wxString& url);
+
+/// False for an empty address or one with white space or a control character, which no
+/// well-formed link has and which could split into several arguments.
+bool IsSafeLinkAddress(const wxString& url);
+
+/// Stands for the address while the system's open command is split into arguments.
+inline constexpr char LinkPlaceholder[] = "LAPMARK-LINK-ADDRESS";
+
+/// Splits an open command (built with LinkPlaceholder as its file) into program arguments the
+/// way a Unix shell would, but without running one; removes every "file://"; and puts the
+/// address where the placeholder stood, so the address is always inside a single argument.
+std::vector<wxString> OpenArguments(const wxString& command, const wxString& url);

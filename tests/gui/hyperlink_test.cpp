@@ -1,0 +1,192 @@
+#include "about/hyperlink.h"
+#include "gui_test.h"
+
+#include <wx/frame.h>
+
+#include <memory>
+
+namespace
+{
+/// Records what would have been run, instead of running it.
+class FakeOpener : public LinkOpener
+{
+public:
+    FakeOpener() { wxHyperLink::SetOpener(this); }
+    ~FakeOpener() override { wxHyperLink::SetOpener(nullptr); }
+
+    wxString OpenCommand(const wxString& mimeType, const wxString& file) override
+    {
+        mimeTypes.push_back(mimeType);
+        return mimeType == "text/html" ? "browser --new file://" + file
+                                       : "mailer --compose '" + file + "'";
+    }
+    void Run(const std::vector<wxString>& arguments) override { runs.push_back(arguments); }
+
+    std::vector<wxString> mimeTypes;
+    std::vector<std::vector<wxString>> runs;
+};
+
+struct Link
+{
+    std::unique_ptr<wxFrame> frame{new wxFrame(nullptr, wxID_ANY, "links")};
+    wxHyperLink* link = nullptr;
+
+    explicit Link(const wxString& label = "https://quillora.example/", long style = 0)
+    {
+        link = dynamic_cast<wxHyperLink*>(wxCreateDynamicObject("wxHyperLink"));
+        link->Create(frame.get(), wxID_ANY, label, wxDefaultPosition, wxDefaultSize, style, "link");
+    }
+    ~Link() { frame->Destroy(); }
+
+    void Send(wxEventType type)
+    {
+        wxMouseEvent event(type);
+        event.SetEventObject(link);
+        link->GetEventHandler()->ProcessEvent(event);
+    }
+    wxColour Shown() const { return link->GetForegroundColour(); }
+};
+
+const wxColour Red("RED"), Blue("BLUE"), Purple("PURPLE");
+} // namespace
+
+TEST(HyperLink, CreatedByNameBorderlessWithFixedBestSize)
+{
+    wxClassInfo* info = wxClassInfo::FindClass("wxHyperLink");
+    ASSERT_NE(info, nullptr);
+    EXPECT_TRUE(info->IsKindOf(wxCLASSINFO(wxControl)));
+
+    for (long style : {0L, long(wxBORDER_SIMPLE), long(wxBORDER_SUNKEN)})
+    {
+        Link l("https://quillora.example/", style);
+        EXPECT_TRUE(l.link->HasFlag(wxNO_BORDER)) << style;
+    }
+
+    Link l;
+    EXPECT_EQ(l.link->GetUrl(), "");
+    EXPECT_FALSE(l.link->IsVisited());
+    EXPECT_EQ(l.Shown(), Blue);
+    EXPECT_TRUE(l.link->GetFont().GetUnderlined());
+    EXPECT_TRUE(l.link->GetHoverCursor().IsOk());
+    const wxSize best = l.link->GetBestSize();
+    EXPECT_GT(best.x, 0);
+    EXPECT_GT(best.y, 0);
+    l.link->SetLabel("a much, much longer label than the one it was created with");
+    l.link->InvalidateBestSize();
+    EXPECT_EQ(l.link->GetBestSize(), best) << "measured once, at creation";
+}
+
+TEST(HyperLink, ColoursThroughHoverLeaveAndActivation)
+{
+    FakeOpener opener;
+    const struct
+    {
+        const char* name;
+        std::vector<std::pair<wxEventType, wxColour>> steps;
+    } orders[] = {
+        {"hover, leave", {{wxEVT_ENTER_WINDOW, Red}, {wxEVT_LEAVE_WINDOW, Blue}}},
+        {"hover, click, leave, hover",
+         {{wxEVT_ENTER_WINDOW, Red},
+          {wxEVT_LEFT_DOWN, Purple}, // the last event decides, even under the pointer
+          {wxEVT_LEAVE_WINDOW, Purple},
+          {wxEVT_ENTER_WINDOW, Red},
+          {wxEVT_LEAVE_WINDOW, Purple}}},
+        {"click without hover", {{wxEVT_LEFT_DOWN, Purple}, {wxEVT_LEAVE_WINDOW, Purple}}},
+        {"double-click", {{wxEVT_LEFT_DCLICK, Purple}, {wxEVT_ENTER_WINDOW, Red}}},
+    };
+    for (const auto& order : orders)
+    {
+        SCOPED_TRACE(order.name);
+        Link l;
+        for (const auto& [event, colour] : order.steps)
+        {
+            l.Send(event);
+            EXPECT_EQ(l.Shown(), colour);
+        }
+    }
+}
+
+TEST(HyperLink, ColourSettersApplyOnlyToTheCurrentState)
+{
+    FakeOpener opener;
+    Link l;
+    l.link->SetVisitedColour(*wxGREEN);
+    EXPECT_EQ(l.Shown(), Blue) << "not visited yet";
+    l.link->SetLinkColour(*wxCYAN);
+    EXPECT_EQ(l.Shown(), *wxCYAN);
+    l.Send(wxEVT_LEFT_DOWN);
+    EXPECT_EQ(l.Shown(), *wxGREEN);
+    l.link->SetLinkColour(*wxBLUE);
+    EXPECT_EQ(l.Shown(), *wxGREEN) << "visited";
+    l.link->SetVisitedColour(*wxBLACK);
+    EXPECT_EQ(l.Shown(), *wxBLACK);
+    l.link->SetHoverColour(*wxYELLOW);
+    l.Send(wxEVT_ENTER_WINDOW);
+    EXPECT_EQ(l.Shown(), *wxYELLOW);
+}
+
+TEST(HyperLink, BothMouseEventsOpenTheLabelOrTheUrl)
+{
+    FakeOpener opener;
+    Link l("https://quillora.example/");
+    l.Send(wxEVT_LEFT_DOWN);
+    l.Send(wxEVT_LEFT_DCLICK);
+    ASSERT_EQ(opener.runs.size(), 2u);
+    EXPECT_EQ(opener.runs[0], (std::vector<wxString>{"browser", "--new", "https://quillora.example/"}))
+        << "every file:// is removed";
+    l.link->SetUrl("mailto:support@quillora.example");
+    l.Send(wxEVT_LEFT_DOWN);
+    ASSERT_EQ(opener.runs.size(), 3u);
+    EXPECT_EQ(opener.mimeTypes.back(), "message/rfc822");
+    EXPECT_EQ(opener.runs[2].back(), "mailto:support@quillora.example");
+}
+
+TEST(HyperLink, OpenUrlChoosesByPrefixAndRefusesHostileAddresses)
+{
+    FakeOpener opener;
+    Link l;
+    const struct
+    {
+        const char* url;
+        const char* mime; // "" when nothing may open
+    } cases[] = {
+        {"http://q.example/", "text/html"},
+        {"https://q.example/", "text/html"},
+        {"ftp://q.example/", "text/html"},
+        {"mailto:a@q.example", "message/rfc822"},
+        {"HTTPS://q.example/", ""},
+        {"file:///etc/passwd", ""},
+        {"javascript:alert(1)", ""},
+        {"http://q.example/\" ; rm -rf ~ ; \"", ""},
+        {"http://q.example/\nxterm", ""},
+        {"http://q.example/\txterm", ""},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.url);
+        opener.runs.clear();
+        opener.mimeTypes.clear();
+        l.link->OpenUrl(c.url);
+        if (*c.mime == '\0')
+        {
+            EXPECT_TRUE(opener.runs.empty());
+            continue;
+        }
+        ASSERT_EQ(opener.mimeTypes.size(), 1u);
+        EXPECT_EQ(opener.mimeTypes[0], c.mime);
+        ASSERT_EQ(opener.runs.size(), 1u);
+        EXPECT_EQ(opener.runs[0].back(), c.url);
+    }
+
+    // Shell syntax without blanks is passed on as one plain argument: no shell ever sees it.
+    for (const char* hostile : {"http://q/$(touch${IFS}/tmp/x)", "http://q/`id`", "http://q/';id;'",
+                                "mailto:a@q.example?body=\"';id;'\""})
+    {
+        opener.runs.clear();
+        l.link->OpenUrl(hostile);
+        ASSERT_EQ(opener.runs.size(), 1u) << hostile;
+        const auto& args = opener.runs[0];
+        EXPECT_EQ(args.back(), hostile);
+        EXPECT_EQ(args.size(), wxString(hostile).StartsWith("mailto:") ? 3u : 3u);
+    }
+}
