@@ -10,3 +10,6 @@ rsvg-convert quillora_logo.svg -o "$tmp/logo.png"
 rsvg-convert quillora_stat_01.svg -o "$tmp/stat.png"
 /usr/bin/convert "$tmp/stat.png" -background white -flatten -quality 92 ../quillora_stat_01.jpg
 rm -rf "$tmp"
+# The desktop icons, in the sizes the hicolor theme wants.
+for s in 16 32 48 64 128 256; do rsvg-convert -w $s -h $s lapmark.svg -o ../../data/icons/lapmark-$s.png; done
+cp lapmark.svg ../../data/icons/lapmark.svg

@@ -3,6 +3,7 @@
 #include "about/browser.h"
 #include "about/vendor.h"
 #include "about/version_info.h"
+#include "app/data_files.h"
 
 #include <wx/bmpbuttn.h>
 #include <wx/button.h>
@@ -28,10 +29,11 @@ const long ID_BITMAPBUTTON1 = wxNewId();
 /// A picture from a file, or an empty one when it is missing or damaged: the box opens anyway.
 wxBitmap LoadPicture(const char* path)
 {
-    if (!wxFileExists(path))
+    const wxString file = FindPicture(path);
+    if (file.empty())
         return wxBitmap();
     wxLogNull quiet;
-    const wxImage image(path, wxBITMAP_TYPE_ANY, -1);
+    const wxImage image(file, wxBITMAP_TYPE_ANY, -1);
     return image.IsOk() ? wxBitmap(image, -1) : wxBitmap();
 }
 } // namespace

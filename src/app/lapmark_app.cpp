@@ -1,6 +1,7 @@
 #include "app/lapmark_app.h"
 
 #include "about/vendor.h"
+#include "app/data_files.h"
 #include "app/settings_store.h"
 #include "l10n/language_dialogs.h"
 #include "mainwin/lapmark_dialog.h"
@@ -18,10 +19,11 @@ namespace
 wxIcon LoadWindowIcon()
 {
     wxIcon icon;
-    if (wxFileExists(WindowIconPath))
+    const wxString path = FindPicture(WindowIconPath);
+    if (!path.empty())
     {
         wxLogNull quiet;
-        icon.LoadFile(WindowIconPath, wxBITMAP_TYPE_ICO, -1, -1);
+        icon.LoadFile(path, wxBITMAP_TYPE_ICO, -1, -1);
     }
     return icon;
 }
@@ -46,7 +48,9 @@ wxConfigBase& PrepareSettingsStore(wxApp& app)
 bool LapmarkApp::OnInit()
 {
     PrepareSettingsStore(*this);
-    wxLocale::AddCatalogLookupPathPrefix(CatalogPrefix);
+    // Catalogs below the working directory win, then beside the program, then installed ones.
+    for (const wxString& folder : ProgramDataFolders().catalogs)
+        wxLocale::AddCatalogLookupPathPrefix(folder);
     const int language = ReadLanguagePreference();
     bool systemLocale = false;
     {

@@ -22,7 +22,5 @@ private:
 /// layout) with recording of defaults on; returns the store.
 wxConfigBase& PrepareSettingsStore(wxApp& app);
 
-/// The relative folder below which the catalogs are looked for.
-inline constexpr char CatalogPrefix[] = "locales";
-/// The window icon, relative to the working directory.
+/// The window icon, relative to a data folder.
 inline constexpr char WindowIconPath[] = "img/Lapmrak_01.ico";

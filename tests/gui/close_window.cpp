@@ -1,5 +1,6 @@
 // Waits for a top-level window with the given title to be mapped, then asks it to close the way
-// a window manager's close box does (WM_DELETE_WINDOW). Exit status 0 once the request is sent.
+// a window manager's close box does (WM_DELETE_WINDOW). Exit status 0 once the request is sent;
+// with --icon, status 3 (after closing) when the window has no icon of its own.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -61,11 +62,12 @@ int main(int argc, char** argv)
 {
     if (argc < 2)
     {
-        std::fprintf(stderr, "usage: close_window TITLE [SECONDS]\n");
+        std::fprintf(stderr, "usage: close_window TITLE [SECONDS] [--icon]\n");
         return 2;
     }
     const std::string wanted = argv[1];
     const int seconds = argc > 2 ? std::atoi(argv[2]) : 30;
+    const bool wantIcon = argc > 3 && std::strcmp(argv[3], "--icon") == 0;
     Display* display = XOpenDisplay(nullptr);
     if (!display)
     {
@@ -83,6 +85,21 @@ int main(int argc, char** argv)
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
+    bool hasIcon = false;
+    {
+        Atom type;
+        int format;
+        unsigned long count, after;
+        unsigned char* data = nullptr;
+        if (XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_ICON", False), 0, 4,
+                               False, XA_CARDINAL, &type, &format, &count, &after, &data) ==
+                Success &&
+            data)
+        {
+            hasIcon = count > 0;
+            XFree(data);
+        }
+    }
     XEvent event;
     std::memset(&event, 0, sizeof event);
     event.xclient.type = ClientMessage;
@@ -94,5 +111,10 @@ int main(int argc, char** argv)
     XSendEvent(display, window, False, NoEventMask, &event);
     XFlush(display);
     XCloseDisplay(display);
+    if (wantIcon && !hasIcon)
+    {
+        std::fprintf(stderr, "close_window: \"%s\" has no icon\n", wanted.c_str());
+        return 3;
+    }
     return 0;
 }

@@ -7,7 +7,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0 passes=0
 
-# run NAME DIR SETTINGS TITLE...: starts Lapmark in DIR with a fresh home holding SETTINGS
+# run NAME DIR SETTINGS TITLE...: starts $program (Lapmark) in DIR with a fresh home holding SETTINGS
 # (or none), closes each titled window in turn, and leaves the exit status in $status.
 run() {
   local name=$1 dir=$2 settings=$3
@@ -15,11 +15,12 @@ run() {
   home="$work/$name/home"
   mkdir -p "$home/.config/Lapmark"
   [ -n "$settings" ] && printf '%s\n' "$settings" > "$home/.config/Lapmark/Lapmark.conf"
-  (cd "$dir" && HOME=$home XDG_CONFIG_HOME=$home/.config exec timeout 60 "$lapmark") \
+  (cd "$dir" && HOME=$home XDG_CONFIG_HOME=$home/.config exec timeout 60 "$program") \
     > "$work/$name.out" 2>&1 &
   local pid=$!
+  closed=0
   for title in "$@"; do
-    "$close" "$title" 30 || echo "window \"$title\" never appeared" >> "$work/$name.out"
+    "$close" "$title" 30 $icon_check || closed=$?
   done
   wait "$pid"
   status=$?
@@ -37,7 +38,11 @@ expect() {
   fi
 }
 
+program=$lapmark icon_check=
+icon_check=--icon
 run normal_close "$build" "ui_language=default" "Lapmark"
+icon_check=
+expect normal_close "the window has its icon (close_window said $closed)" test "$closed" -eq 0
 expect normal_close "a normal close ends with status 0 (got $status)" test "$status" -eq 0
 expect normal_close "the stored language survives" grep -qx "ui_language=default" "$home/.config/Lapmark/Lapmark.conf"
 
@@ -47,9 +52,15 @@ status=$?
 expect no_display "no display ends non-zero (got $status)" test "$status" -ne 0 -a "$status" -ne 124
 expect no_display "the toolkit says why" test -s "$work/no_display.out"
 
+# A copy of the program alone in a folder: no icon below its working directory, beside it or
+# installed. The window opens without an icon of its own.
 mkdir -p "$work/bare"
+cp "$lapmark" "$work/bare/"
+program=$work/bare/$(basename "$lapmark") icon_check=--icon
 run missing_icon "$work/bare" "ui_language=default" "Lapmark"
 expect missing_icon "a missing icon does not stop the program (got $status)" test "$status" -eq 0
+expect missing_icon "the window has no icon (close_window said $closed)" test "$closed" -eq 3
+program=$lapmark icon_check=
 
 run first_start "$build" "" "Language selection" "Lapmark"
 expect first_start "the language question comes first, then the window (got $status)" test "$status" -eq 0

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <wx/arrstr.h>
+#include <wx/string.h>
+
+/// The folders where the program's pictures and catalogs are looked for, first to last.
+struct DataFolders
+{
+    wxArrayString pictures; ///< each holds the files named "img/..." below it
+    wxArrayString catalogs; ///< each holds <lang>/LC_MESSAGES/Lapmark.mo
+};
+
+/// The search order: the working directory, then the executable's folder, then the installed
+/// data folders found relative to the executable (so a staged or moved install works too).
+DataFolders DataFoldersFor(const wxString& workingDir, const wxString& executableDir);
+
+/// The search order for this process, from its working directory at this moment.
+DataFolders ProgramDataFolders();
+
+/// The first existing `relative` file below the picture folders, or "" when there is none.
+wxString FindPicture(const wxString& relative, const DataFolders& folders = ProgramDataFolders());
