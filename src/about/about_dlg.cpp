@@ -26,14 +26,10 @@ const long ID_HYPERLINKCTRL1 = wxNewId();
 const long ID_HYPERLINKCTRL2 = wxNewId();
 const long ID_BITMAPBUTTON1 = wxNewId();
 
-/// A picture from a file, or an empty one when it is missing or damaged: the box opens anyway.
-wxBitmap LoadPicture(const char* path)
+/// A picture, or an empty one when it is missing or damaged: the box opens anyway.
+wxBitmap PictureBitmap(const char* path)
 {
-    const wxString file = FindPicture(path);
-    if (file.empty())
-        return wxBitmap();
-    wxLogNull quiet;
-    const wxImage image(file, wxBITMAP_TYPE_ANY, -1);
+    const wxImage image = LoadPicture(path);
     return image.IsOk() ? wxBitmap(image, -1) : wxBitmap();
 }
 } // namespace
@@ -49,12 +45,12 @@ AboutDlg::AboutDlg(wxWindow* parent, wxWindowID id)
     // Alignment flags the toolkit ignores (along a sizer's own direction, or beside wxEXPAND)
     // are left out; the layout is the same.
     auto* top = new wxBoxSizer(wxVERTICAL);
-    m_logoBitmap = new wxStaticBitmap(this, ID_STATICBITMAP2, LoadPicture(LogoPicturePath),
+    m_logoBitmap = new wxStaticBitmap(this, ID_STATICBITMAP2, PictureBitmap(LogoPicturePath),
                                       wxDefaultPosition, wxDefaultSize, 0, "ID_STATICBITMAP2");
     top->Add(m_logoBitmap, 0, wxBOTTOM | wxALIGN_CENTER_HORIZONTAL, 5);
 
     auto* row = new wxBoxSizer(wxHORIZONTAL);
-    m_iconBitmap = new wxStaticBitmap(this, ID_STATICBITMAP1, LoadPicture(IconPicturePath),
+    m_iconBitmap = new wxStaticBitmap(this, ID_STATICBITMAP1, PictureBitmap(IconPicturePath),
                                       wxDefaultPosition, wxDefaultSize, 0, "ID_STATICBITMAP1");
     row->Add(m_iconBitmap, 0, wxLEFT | wxBOTTOM, 5);
 
@@ -82,7 +78,7 @@ AboutDlg::AboutDlg(wxWindow* parent, wxWindowID id)
     column->Add(m_mailLink, 0, wxALL, 4);
     column->Add(0, 0, 1, wxALIGN_CENTER_HORIZONTAL, 4);
     m_downloadButton = new wxBitmapButton(this, ID_BITMAPBUTTON1,
-                                          LoadPicture(DownloadPicturePath), wxDefaultPosition,
+                                          PictureBitmap(DownloadPicturePath), wxDefaultPosition,
                                           wxDefaultSize, wxBU_AUTODRAW, wxDefaultValidator,
                                           "ID_BITMAPBUTTON1");
     m_downloadButton->SetDefault();

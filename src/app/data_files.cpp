@@ -1,7 +1,11 @@
 #include "app/data_files.h"
 
+#include "app/picture_check.h"
+
 #include <wx/filefn.h>
 #include <wx/filename.h>
+#include <wx/log.h>
+#include <wx/msgout.h>
 #include <wx/stdpaths.h>
 
 #ifndef LAPMARK_BIN_TO_DATA
@@ -37,6 +41,25 @@ DataFolders ProgramDataFolders()
 {
     return DataFoldersFor(wxGetCwd(),
                           wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath());
+}
+
+wxImage LoadPicture(const wxString& relative)
+{
+    const wxString path = FindPicture(relative);
+    if (path.empty())
+        return wxImage();
+    const std::string refusal = PictureRefusal(std::string(path.fn_str()));
+    wxImage image;
+    if (refusal.empty())
+    {
+        wxLogNull quiet; // the toolkit's own complaint would open a box
+        image.LoadFile(path, wxBITMAP_TYPE_ANY, -1);
+    }
+    if (!image.IsOk())
+        wxMessageOutputStderr().Printf("Lapmark: the picture \"%s\" %s; it is not shown.\n", path,
+                                       refusal.empty() ? wxString("cannot be decoded")
+                                                       : wxString::FromUTF8(refusal));
+    return image;
 }
 
 wxString FindPicture(const wxString& relative, const DataFolders& folders)

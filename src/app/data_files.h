@@ -1,6 +1,7 @@
 #pragma once
 
 #include <wx/arrstr.h>
+#include <wx/image.h>
 #include <wx/string.h>
 
 /// The folders where the program's pictures and catalogs are looked for, first to last.
@@ -19,3 +20,8 @@ DataFolders ProgramDataFolders();
 
 /// The first existing `relative` file below the picture folders, or "" when there is none.
 wxString FindPicture(const wxString& relative, const DataFolders& folders = ProgramDataFolders());
+
+/// The picture `relative` from the first folder that has it, or an invalid image when it is
+/// missing, damaged or too large; a refused file is reported on the standard error, never in a
+/// box, and the window then simply shows no picture.
+wxImage LoadPicture(const wxString& relative);

@@ -19,12 +19,9 @@ namespace
 wxIcon LoadWindowIcon()
 {
     wxIcon icon;
-    const wxString path = FindPicture(WindowIconPath);
-    if (!path.empty())
-    {
-        wxLogNull quiet;
-        icon.LoadFile(path, wxBITMAP_TYPE_ICO, -1, -1);
-    }
+    const wxImage image = LoadPicture(WindowIconPath);
+    if (image.IsOk())
+        icon.CopyFromBitmap(wxBitmap(image));
     return icon;
 }
 } // namespace

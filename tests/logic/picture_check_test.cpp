@@ -1,0 +1,110 @@
+#include "app/picture_check.h"
+#include "temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace
+{
+void Le(std::string& s, std::size_t at, std::uint32_t v, int bytes)
+{
+    for (int i = 0; i < bytes; ++i)
+        s[at + i] = static_cast<char>((v >> (8 * i)) & 0xff);
+}
+void Be(std::string& s, std::size_t at, std::uint32_t v, int bytes)
+{
+    for (int i = 0; i < bytes; ++i)
+        s[at + i] = static_cast<char>((v >> (8 * (bytes - 1 - i))) & 0xff);
+}
+
+std::string Dib(std::uint32_t w, std::int32_t h)
+{
+    std::string d(40, '\0');
+    Le(d, 0, 40, 4);
+    Le(d, 4, w, 4);
+    Le(d, 8, static_cast<std::uint32_t>(h), 4);
+    return d;
+}
+
+std::string Bmp(std::uint32_t w, std::int32_t h)
+{
+    return std::string("BM") + std::string(12, '\0') + Dib(w, h);
+}
+
+std::string Png(std::uint32_t w, std::uint32_t h)
+{
+    std::string p("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16);
+    p += std::string(8, '\0');
+    Be(p, 16, w, 4);
+    Be(p, 20, h, 4);
+    return p;
+}
+
+std::string Jpeg(std::uint32_t w, std::uint32_t h)
+{
+    std::string j("\xff\xd8\xff\xe0\0\x10JFIF\0\x01\x01\0\0\x01\0\x01\0\0", 20);
+    std::string sof("\xff\xc0\0\x11\x08\0\0\0\0\x03", 10);
+    Be(sof, 5, h, 2);
+    Be(sof, 7, w, 2);
+    return j + sof + std::string(20, '\0');
+}
+
+std::string Ico(const std::vector<std::string>& images)
+{
+    std::string ico(6 + 16 * images.size(), '\0');
+    Le(ico, 2, 1, 2);
+    Le(ico, 4, static_cast<std::uint32_t>(images.size()), 2);
+    for (std::size_t i = 0; i < images.size(); ++i)
+    {
+        Le(ico, 6 + 16 * i + 12, static_cast<std::uint32_t>(ico.size()), 4); // where it starts
+        ico += images[i];
+    }
+    return ico;
+}
+} // namespace
+
+TEST(PictureCheck, OwnPicturesPass)
+{
+    for (const char* name : {"Lapmrak_01.ico", "quillora_logo.bmp", "quillora_stat_01.jpg"})
+        EXPECT_EQ(PictureRefusal(std::string(LAPMARK_SOURCE_DIR) + "/img/" + name), "") << name;
+}
+
+TEST(PictureCheck, SizesAreReadFromEveryFormatAndCappedAt4096)
+{
+    std::mt19937 random(42);
+    std::string noise(4096, '\0');
+    for (char& c : noise)
+        c = static_cast<char>(random());
+    const struct
+    {
+        const char* name;
+        std::string bytes;
+        bool accepted;
+    } cases[] = {
+        {"bmp 4096", Bmp(4096, 4096), true},
+        {"bmp top-down 4096", Bmp(4096, -4096), true},
+        {"bmp 4097 wide", Bmp(4097, 16), false},
+        {"bmp 60000", Bmp(60000, 60000), false},
+        {"png 4096", Png(4096, 4096), true},
+        {"png 60000", Png(60000, 60000), false},
+        {"jpeg 4096", Jpeg(4096, 4096), true},
+        {"jpeg 60000", Jpeg(60000, 60000), false},
+        {"ico small", Ico({Dib(32, 64), Png(48, 48)}), true},
+        {"ico with a huge bitmap inside", Ico({Dib(16, 32), Dib(60000, 120000)}), false},
+        {"ico with a huge png inside", Ico({Png(60000, 60000)}), false},
+        {"ico with no images", Ico({}), false},
+        {"empty", "", false},
+        {"truncated bmp", Bmp(16, 16).substr(0, 20), false},
+        {"truncated jpeg", Jpeg(16, 16).substr(0, 22), false},
+        {"random bytes", noise, false},
+    };
+    for (const auto& c : cases)
+    {
+        TempDir dir;
+        WriteWholeFile(dir.File("picture"), c.bytes);
+        const std::string refusal = PictureRefusal(dir.File("picture"));
+        EXPECT_EQ(refusal.empty(), c.accepted) << c.name << ": " << refusal;
+    }
+    EXPECT_NE(PictureRefusal("/nonexistent/picture.bmp"), "");
+}
