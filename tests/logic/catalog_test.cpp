@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <cctype>
 #include <map>
-#include <regex>
 #include <set>
 #include <sstream>
 
@@ -12,18 +12,37 @@ namespace fs = std::filesystem;
 
 namespace
 {
+/// The string literals right after each `marker` that is not part of a longer name.
+void CollectMarked(const std::string& text, const std::string& marker, std::set<std::string>& keys)
+{
+    for (std::size_t at = text.find(marker); at != std::string::npos; at = text.find(marker, at + 1))
+    {
+        if (at > 0 && (std::isalnum(static_cast<unsigned char>(text[at - 1])) || text[at - 1] == '_'))
+            continue;
+        std::size_t i = at + marker.size();
+        std::string literal;
+        while (i < text.size() && text[i] != '"')
+        {
+            if (text[i] == '\\')
+                literal += text[i++];
+            literal += text[i++];
+        }
+        if (i < text.size())
+            keys.insert(literal);
+    }
+}
+
 /// Every text the sources hand to the catalog, in its escaped source form.
 std::set<std::string> KeysInSources()
 {
-    const std::regex marked(R"re((?:\b_|wxTRANSLATE)\(\s*"((?:[^"\\]|\\.)*)"\s*\))re");
     std::set<std::string> keys;
     for (const auto& entry : fs::recursive_directory_iterator(fs::path(LAPMARK_SOURCE_DIR) / "src"))
     {
         if (!entry.is_regular_file())
             continue;
         const std::string text = ReadWholeFile(entry.path().string());
-        for (std::sregex_iterator it(text.begin(), text.end(), marked), end; it != end; ++it)
-            keys.insert((*it)[1]);
+        CollectMarked(text, "_(\"", keys);
+        CollectMarked(text, "wxTRANSLATE(\"", keys);
     }
     return keys;
 }
