@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs Lapmark into a staging folder and runs the installed copy the way a desktop menu would,
 # from a folder with no pictures or catalogs of its own. Needs a display (xvfb-run).
-#   install_test.sh BUILD_DIR SOURCE_DIR CLOSE_WINDOW
+#   install_test.sh BUILD_DIR SOURCE_DIR WINDOW_DRIVER
 set -u
-build=$1 source=$2 close=$3
+build=$1 source=$2 driver=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0 passes=0
@@ -34,7 +34,7 @@ start() {
   (cd "$dir" && HOME=$home XDG_CONFIG_HOME=$home/.config exec timeout 60 "$stage/usr/bin/lapmark") \
     > "$work/$name.out" 2>&1 &
   local pid=$!
-  "$close" "$title" 30 --icon
+  "$driver" "icon=$title" "close=$title"
   closed=$?
   wait "$pid"
   status=$?

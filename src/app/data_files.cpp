@@ -20,7 +20,7 @@ namespace
 wxString Join(const wxString& dir, const wxString& relative)
 {
     wxFileName name(dir + wxFILE_SEP_PATH + relative);
-    name.Normalize(wxPATH_NORM_DOTS | wxPATH_NORM_ABSOLUTE);
+    name.Normalize(wxPATH_NORM_DOTS);
     return name.GetFullPath();
 }
 } // namespace
@@ -31,7 +31,7 @@ DataFolders DataFoldersFor(const wxString& workingDir, const wxString& executabl
     folders.pictures.Add(workingDir);
     folders.pictures.Add(executableDir);
     folders.pictures.Add(Join(executableDir, LAPMARK_BIN_TO_DATA));
-    folders.catalogs.Add(Join(workingDir, "locales"));
+    folders.catalogs.Add(workingDir + wxFILE_SEP_PATH + "locales");
     folders.catalogs.Add(Join(executableDir, "locales"));
     folders.catalogs.Add(Join(executableDir, LAPMARK_BIN_TO_LOCALE));
     return folders;
@@ -39,8 +39,9 @@ DataFolders DataFoldersFor(const wxString& workingDir, const wxString& executabl
 
 DataFolders ProgramDataFolders()
 {
-    return DataFoldersFor(wxGetCwd(),
-                          wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath());
+    // "." rather than the working directory's name: asking for the name fails, with an error
+    // box, when the directory has been removed, while relative paths merely find nothing.
+    return DataFoldersFor(".", wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath());
 }
 
 wxImage LoadPicture(const wxString& relative)

@@ -41,8 +41,13 @@ SettingsStore::SettingsStore(const wxString& appName, const wxString& vendorName
 
 SettingsStore::~SettingsStore()
 {
-    if (m_saveAtExit)
-        Flush();
+    if (!m_saveAtExit)
+        return;
+    // At exit there is no window left to show a failure in; the standard error gets it.
+    wxLogStderr toStderr;
+    wxLog* previous = wxLog::SetActiveTarget(&toStderr);
+    Flush();
+    wxLog::SetActiveTarget(previous);
 }
 
 std::unique_ptr<SettingsStore> SettingsStore::Open(const wxString& appName,

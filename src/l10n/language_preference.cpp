@@ -20,8 +20,11 @@ int ReadLanguagePreference(wxConfigBase& config, const LanguageChooser& choose)
         return wxLANGUAGE_DEFAULT;
     if (const wxLanguageInfo* info = wxLocale::FindLanguageInfo(value))
         return info->Language;
+    // A damaged file can hold a huge value; the message shows enough of it to recognise.
+    constexpr size_t shown = 64;
+    const wxString code = value.length() > shown ? value.Left(shown) + "..." : value;
     // TRANSLATORS: %s is the language code found in the settings.
-    wxLogError(_("Uknown locale code '%s' in registry."), value);
+    wxLogError(_("Uknown locale code '%s' in registry."), code);
     return wxLANGUAGE_DEFAULT;
 }
 

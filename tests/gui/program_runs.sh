@@ -1,27 +1,28 @@
 #!/usr/bin/env bash
 # Runs the real program the way a user does and looks at how it ends. Needs a display (xvfb-run).
-#   program_runs.sh LAPMARK CLOSE_WINDOW BUILD_DIR
+#   program_runs.sh LAPMARK WINDOW_DRIVER BUILD_DIR
 set -u
-lapmark=$1 close=$2 build=$3
+lapmark=$1 driver=$2 build=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0 passes=0
+main="Lapmark|Lapmark ラップタイマー"
 
-# run NAME DIR SETTINGS TITLE...: starts $program (Lapmark) in DIR with a fresh home holding SETTINGS
-# (or none), closes each titled window in turn, and leaves the exit status in $status.
+# run NAME PROGRAM DIR SETTINGS STEP...: starts PROGRAM in DIR with a fresh home holding SETTINGS
+# (none when empty), drives its windows with the window driver's STEPs, and leaves the driver's
+# status in $drove, the program's in $status and the settings file in $settings.
 run() {
-  local name=$1 dir=$2 settings=$3
-  shift 3
-  home="$work/$name/home"
+  local name=$1 program=$2 dir=$3 stored=$4
+  shift 4
+  home=$work/$name/home
+  settings=$home/.config/Lapmark/Lapmark.conf
   mkdir -p "$home/.config/Lapmark"
-  [ -n "$settings" ] && printf '%s\n' "$settings" > "$home/.config/Lapmark/Lapmark.conf"
+  [ -n "$stored" ] && printf '%s\n' "$stored" > "$settings"
   (cd "$dir" && HOME=$home XDG_CONFIG_HOME=$home/.config exec timeout 60 "$program") \
     > "$work/$name.out" 2>&1 &
   local pid=$!
-  closed=0
-  for title in "$@"; do
-    "$close" "$title" 30 $icon_check || closed=$?
-  done
+  "$driver" "$@" >> "$work/$name.out" 2>&1
+  drove=$?
   wait "$pid"
   status=$?
 }
@@ -38,16 +39,15 @@ expect() {
   fi
 }
 
-program=$lapmark icon_check=
-icon_check=--icon
-run normal_close "$build" "ui_language=default" "Lapmark"
-icon_check=
-expect normal_close "the window has its icon (close_window said $closed)" test "$closed" -eq 0
+run normal_close "$lapmark" "$build" "ui_language=default" \
+  "keys=$main:alt+s,alt+t,alt+s" "icon=$main" "close=$main"
+expect normal_close "start, split, stop, and the window has its icon (driver said $drove)" test "$drove" -eq 0
 expect normal_close "a normal close ends with status 0 (got $status)" test "$status" -eq 0
-expect normal_close "the stored language survives" grep -qx "ui_language=default" "$home/.config/Lapmark/Lapmark.conf"
+expect normal_close "the stored language survives" grep -qx "ui_language=default" "$settings"
 
 mkdir -p "$work/no_display"
-(cd "$build" && env -u DISPLAY -u WAYLAND_DISPLAY HOME="$work/no_display" timeout 60 "$lapmark") > "$work/no_display.out" 2>&1
+(cd "$build" && env -u DISPLAY -u WAYLAND_DISPLAY HOME="$work/no_display" timeout 60 "$lapmark") \
+  > "$work/no_display.out" 2>&1
 status=$?
 expect no_display "no display ends non-zero (got $status)" test "$status" -ne 0 -a "$status" -ne 124
 expect no_display "the toolkit says why" test -s "$work/no_display.out"
@@ -56,18 +56,19 @@ expect no_display "the toolkit says why" test -s "$work/no_display.out"
 # installed. The window opens without an icon of its own.
 mkdir -p "$work/bare"
 cp "$lapmark" "$work/bare/"
-program=$work/bare/$(basename "$lapmark") icon_check=--icon
-run missing_icon "$work/bare" "ui_language=default" "Lapmark"
+run missing_icon "$work/bare/$(basename "$lapmark")" "$work/bare" "ui_language=default" \
+  "noicon=$main" "close=$main"
+expect missing_icon "the window opens without an icon (driver said $drove)" test "$drove" -eq 0
 expect missing_icon "a missing icon does not stop the program (got $status)" test "$status" -eq 0
-expect missing_icon "the window has no icon (close_window said $closed)" test "$closed" -eq 3
-program=$lapmark icon_check=
 
-run first_start "$build" "" "Language selection" "Lapmark"
-expect first_start "the language question comes first, then the window (got $status)" test "$status" -eq 0
-expect first_start "a cancelled question stores no choice" grep -qx "ui_language=" "$home/.config/Lapmark/Lapmark.conf"
+run first_start "$lapmark" "$build" "" "close=Language selection" "close=$main"
+expect first_start "the language question comes first, then the window (driver said $drove)" test "$drove" -eq 0
+expect first_start "it ends with status 0 (got $status)" test "$status" -eq 0
+expect first_start "a cancelled question stores no choice" grep -qx "ui_language=" "$settings"
 
-run japanese "$build" "ui_language=ja" "Lapmark ラップタイマー"
-expect japanese "a stored Japanese starts a Japanese window (got $status)" test "$status" -eq 0
+run japanese "$lapmark" "$build" "ui_language=ja" "close=Lapmark ラップタイマー"
+expect japanese "a stored Japanese starts a Japanese window (driver said $drove)" test "$drove" -eq 0
+expect japanese "it ends with status 0 (got $status)" test "$status" -eq 0
 
 echo "$passes passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -131,6 +131,22 @@ TEST(LanguagePreference, SaveWritesToDiskAtOnce)
     }
 }
 
+TEST(LanguagePreference, AHugeStoredValueIsShortenedInTheMessageAndKept)
+{
+    TempDir dir;
+    const std::string path = dir.File("Lapmark.conf");
+    const std::string huge(1 << 20, 'x');
+    WriteWholeFile(path, "ui_language=" + huge + "\n");
+    auto config = OpenConfig(path);
+    LogCapture log;
+    EXPECT_EQ(ReadLanguagePreference(*config, JapaneseOrFail), wxLANGUAGE_DEFAULT);
+    ASSERT_EQ(log.CountAtLeast(wxLOG_Error), 1);
+    EXPECT_EQ(log.Records()[0].message,
+              "Uknown locale code '" + std::string(64, 'x') + "...' in registry.");
+    config.reset();
+    EXPECT_EQ(ReadWholeFile(path), "ui_language=" + huge + "\n");
+}
+
 TEST(LanguagePreference, SavingUnknownWritesNothing)
 {
     TempDir dir;

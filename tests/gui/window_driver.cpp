@@ -1,0 +1,237 @@
+// Drives the real program's windows from outside, as a user would, for the whole-program tests.
+//   window_driver [timeout=SECONDS] STEP...
+// Each step names windows by a title pattern (fnmatch, alternatives separated by '|') and waits
+// up to the timeout for a mapped top-level window that matches:
+//   wait=PATTERN         only waits for it
+//   close=PATTERN        asks it to close, as a window manager's close box does
+//   dismiss=PATTERN      closes it if it appears within three seconds (a message that may come)
+//   keys=PATTERN:K,K...  focuses it and types key combinations such as alt+s or Escape
+//   icon=PATTERN         fails (status 3) unless it has an icon of its own
+//   noicon=PATTERN       fails (status 3) if it has one
+// Status 1 when a window never appeared, 2 for bad usage.
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <fnmatch.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace
+{
+Display* s_display = nullptr;
+int s_timeoutSeconds = 30;
+
+void Pause(int milliseconds)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+std::vector<std::string> Split(const std::string& text, char separator)
+{
+    std::vector<std::string> parts;
+    std::istringstream in(text);
+    for (std::string part; std::getline(in, part, separator);)
+        parts.push_back(part);
+    return parts;
+}
+
+std::string Title(Window window)
+{
+    Atom type;
+    int format;
+    unsigned long count, after;
+    unsigned char* data = nullptr;
+    std::string title;
+    if (XGetWindowProperty(s_display, window, XInternAtom(s_display, "_NET_WM_NAME", False), 0, 1024,
+                           False, XInternAtom(s_display, "UTF8_STRING", False), &type, &format,
+                           &count, &after, &data) == Success &&
+        data)
+    {
+        title.assign(reinterpret_cast<char*>(data), count);
+        XFree(data);
+        return title;
+    }
+    char* name = nullptr;
+    if (XFetchName(s_display, window, &name) && name)
+    {
+        title = name;
+        XFree(name);
+    }
+    return title;
+}
+
+bool Matches(const std::string& title, const std::string& pattern)
+{
+    for (const std::string& alternative : Split(pattern, '|'))
+        if (fnmatch(alternative.c_str(), title.c_str(), 0) == 0)
+            return true;
+    return false;
+}
+
+Window FindMapped(const std::string& pattern)
+{
+    Window root, parent, *children = nullptr;
+    unsigned int count = 0;
+    if (!XQueryTree(s_display, DefaultRootWindow(s_display), &root, &parent, &children, &count))
+        return 0;
+    Window found = 0;
+    // Last first: the most recently mapped window is on top.
+    for (unsigned int i = count; i-- > 0 && !found;)
+    {
+        XWindowAttributes attributes;
+        if (XGetWindowAttributes(s_display, children[i], &attributes) &&
+            attributes.map_state == IsViewable && Matches(Title(children[i]), pattern))
+            found = children[i];
+    }
+    if (children)
+        XFree(children);
+    return found;
+}
+
+Window WaitFor(const std::string& pattern, int seconds, bool required = true)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    while (std::chrono::steady_clock::now() < deadline)
+    {
+        if (Window window = FindMapped(pattern))
+            return window;
+        Pause(10);
+    }
+    if (!required)
+        return 0;
+    std::fprintf(stderr, "window_driver: no window \"%s\" appeared\n", pattern.c_str());
+    std::exit(1);
+}
+
+Window WaitFor(const std::string& pattern)
+{
+    return WaitFor(pattern, s_timeoutSeconds);
+}
+
+void Close(Window window)
+{
+    XEvent event;
+    std::memset(&event, 0, sizeof event);
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(s_display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(s_display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(s_display, window, False, NoEventMask, &event);
+    XFlush(s_display);
+}
+
+void TypeKeys(Window window, const std::string& keys)
+{
+    XRaiseWindow(s_display, window);
+    XSetInputFocus(s_display, window, RevertToParent, CurrentTime);
+    XFlush(s_display);
+    Pause(300); // let the toolkit take the focus
+    for (const std::string& combination : Split(keys, ','))
+    {
+        std::vector<KeyCode> codes;
+        for (const std::string& name : Split(combination, '+'))
+        {
+            const std::string keysym = name == "alt" ? "Alt_L" : name == "ctrl" ? "Control_L"
+                                                          : name == "shift"  ? "Shift_L" : name;
+            const KeySym sym = XStringToKeysym(keysym.c_str());
+            if (sym == NoSymbol)
+            {
+                std::fprintf(stderr, "window_driver: unknown key \"%s\"\n", name.c_str());
+                std::exit(2);
+            }
+            codes.push_back(XKeysymToKeycode(s_display, sym));
+        }
+        for (KeyCode code : codes)
+            XTestFakeKeyEvent(s_display, code, True, CurrentTime);
+        for (auto it = codes.rbegin(); it != codes.rend(); ++it)
+            XTestFakeKeyEvent(s_display, *it, False, CurrentTime);
+        XFlush(s_display);
+        Pause(400); // a button ignores a second activation within 250 ms
+    }
+}
+
+bool HasIcon(Window window)
+{
+    Atom type;
+    int format;
+    unsigned long count, after;
+    unsigned char* data = nullptr;
+    bool has = false;
+    if (XGetWindowProperty(s_display, window, XInternAtom(s_display, "_NET_WM_ICON", False), 0, 4,
+                           False, XA_CARDINAL, &type, &format, &count, &after, &data) == Success &&
+        data)
+    {
+        has = count > 0;
+        XFree(data);
+    }
+    return has;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2)
+    {
+        std::fprintf(stderr, "usage: window_driver [timeout=SECONDS] STEP...\n");
+        return 2;
+    }
+    s_display = XOpenDisplay(nullptr);
+    if (!s_display)
+    {
+        std::fprintf(stderr, "window_driver: no display\n");
+        return 2;
+    }
+    int status = 0;
+    for (int i = 1; i < argc; ++i)
+    {
+        const std::string step = argv[i];
+        const std::size_t equals = step.find('=');
+        const std::string verb = step.substr(0, equals);
+        const std::string what = equals == std::string::npos ? "" : step.substr(equals + 1);
+        if (verb == "timeout")
+            s_timeoutSeconds = std::atoi(what.c_str());
+        else if (verb == "wait")
+            WaitFor(what);
+        else if (verb == "close")
+            Close(WaitFor(what));
+        else if (verb == "dismiss")
+        {
+            if (Window window = WaitFor(what, 3, false))
+            {
+                Close(window);
+                Pause(300);
+            }
+        }
+        else if (verb == "keys")
+        {
+            const std::size_t colon = what.rfind(':');
+            TypeKeys(WaitFor(what.substr(0, colon)), what.substr(colon + 1));
+        }
+        else if (verb == "icon" || verb == "noicon")
+        {
+            if (HasIcon(WaitFor(what)) != (verb == "icon"))
+            {
+                std::fprintf(stderr, "window_driver: \"%s\" %s an icon\n", what.c_str(),
+                             verb == "icon" ? "has no" : "has");
+                status = 3;
+            }
+        }
+        else
+        {
+            std::fprintf(stderr, "window_driver: unknown step \"%s\"\n", step.c_str());
+            return 2;
+        }
+    }
+    XCloseDisplay(s_display);
+    return status;
+}

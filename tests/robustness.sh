@@ -1,0 +1,162 @@
+#!/usr/bin/env bash
+# Starts, uses and closes the real program with damaged pictures, catalogs and settings and an
+# unusable working directory. Every run must end with status 0 (a sanitizer build turns a crash,
+# a memory error or a leak into another status), and the stored language must survive.
+# Needs a display (xvfb-run).
+#   robustness.sh LAPMARK WINDOW_DRIVER BUILD_DIR
+set -u
+lapmark=$1 driver=$2 build=$3
+work=$(mktemp -d)
+trap 'chmod -R u+rwx "$work" 2>/dev/null; rm -rf "$work"' EXIT
+failures=0 passes=0
+main="Lapmark|Lapmark ラップタイマー|Lapmark 计时器"
+about="About...|バージョン情報...|关于..."
+use=("keys=$main:alt+s,alt+t,alt+s,alt+a" "close=$about" "close=$main")
+
+# A folder holding a copy of the program with its pictures and catalogs, and nothing else to
+# fall back on.
+fresh_install() {
+  local dir=$1
+  mkdir -p "$dir"
+  cp "$lapmark" "$dir/lapmark"
+  cp -r "$build/img" "$build/locales" "$dir/"
+}
+
+# run NAME STORED STEP...: runs $dir/lapmark in $dir (or $cwd when set) with a home whose settings
+# file holds STORED, drives it with STEPs; $status, $drove and $settings tell how it went.
+run() {
+  local name=$1 stored=$2
+  shift 2
+  home=$work/$name-home
+  settings=$home/.config/Lapmark/Lapmark.conf
+  mkdir -p "$home/.config/Lapmark"
+  [ -n "$stored" ] && printf '%s\n' "$stored" > "$settings"
+  [ -n "${prepare_home:-}" ] && "$prepare_home"
+  (cd "${cwd:-$dir}" && [ -n "${remove_cwd:-}" ] && rm -rf "$remove_cwd"
+   HOME=$home XDG_CONFIG_HOME=$home/.config exec timeout 90 "$dir/lapmark") > "$work/$name.out" 2>&1 &
+  local pid=$!
+  "$driver" timeout=20 "$@" >> "$work/$name.out" 2>&1
+  drove=$?
+  wait "$pid"
+  status=$?
+}
+
+expect() {
+  local name=$1 what=$2
+  shift 2
+  if "$@"; then
+    passes=$((passes + 1))
+  else
+    failures=$((failures + 1))
+    echo "FAILED: $name: $what"
+    sed 's/^/    /' "$work/$name.out" 2>/dev/null | head -40
+  fi
+}
+
+ran_cleanly() {
+  expect "$1" "the program was driven through its windows (driver said $drove)" test "$drove" -eq 0
+  expect "$1" "it ended with status 0 (got $status)" test "$status" -eq 0
+}
+
+# damage FILE KIND: missing, empty, truncated, random, or huge (a valid header claiming 60000 x
+# 60000 pixels).
+damage() {
+  local file=$1 kind=$2
+  case $kind in
+    missing) rm -f "$file" ;;
+    empty) : > "$file" ;;
+    truncated) head -c 40 "$file" > "$file.part" && mv "$file.part" "$file" ;;
+    random) head -c 4096 /dev/urandom > "$file" ;;
+    huge)
+      case $file in
+        *.bmp) printf 'BM\0\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\x60\xea\0\0\x60\xea\0\0\x01\0\x18\0' > "$file" ;;
+        *.ico) printf '\0\0\x01\0\x01\0\0\0\0\0\x01\0\x20\0\x30\0\0\0\x16\0\0\0\x28\0\0\0\x60\xea\0\0\xc0\xd4\x01\0\x01\0\x20\0' > "$file" ;;
+        *.jpg) printf '\xff\xd8\xff\xc0\0\x11\x08\xea\x60\xea\x60\x03\x01\x22\0\x02\x11\x01\x03\x11\x01\xff\xd9' > "$file" ;;
+      esac
+      head -c 2048 /dev/zero >> "$file" ;;
+  esac
+}
+
+# Pictures: each of the three, each kind of damage.
+for picture in Lapmrak_01.ico quillora_logo.bmp quillora_stat_01.jpg; do
+  for kind in missing empty truncated random huge; do
+    name=picture-$picture-$kind
+    dir=$work/$name
+    fresh_install "$dir"
+    damage "$dir/img/$picture" "$kind"
+    run "$name" "ui_language=default" "${use[@]}"
+    ran_cleanly "$name"
+    expect "$name" "the stored language survives" grep -qx "ui_language=default" "$settings"
+    if [ "$kind" = huge ]; then
+      expect "$name" "the huge picture is refused with a message" grep -q "more than 4096 x 4096" "$work/$name.out"
+    fi
+  done
+done
+
+# Catalogs: each language's, each kind of damage. The toolkit reports a catalog it cannot read
+# in a box, which the user closes.
+for lang in ja zh_CN; do
+  for kind in missing empty truncated random; do
+    name=catalog-$lang-$kind
+    dir=$work/$name
+    fresh_install "$dir"
+    damage "$dir/locales/$lang/LC_MESSAGES/Lapmark.mo" "$kind"
+    run "$name" "ui_language=$lang" "dismiss=Lapmark Warning|Lapmark Error" "${use[@]}"
+    ran_cleanly "$name"
+    expect "$name" "the stored language survives" grep -qx "ui_language=$lang" "$settings"
+  done
+done
+
+# Settings files the program cannot make sense of are left exactly as they were.
+dir=$work/settings-install
+fresh_install "$dir"
+settings_case() {
+  local name=$1 content=$2
+  shift 2
+  home=$work/$name-home
+  mkdir -p "$home/.config/Lapmark"
+  printf '%b' "$content" > "$work/$name.original"
+  cp "$work/$name.original" "$home/.config/Lapmark/Lapmark.conf"
+  run "$name" "" "$@"
+  ran_cleanly "$name"
+  expect "$name" "the settings file is unchanged" cmp -s "$work/$name.original" "$settings"
+}
+settings_case settings-garbage 'ui_language=ja\nthis is no setting\n[unterminated\n' \
+  "close=Lapmark Warning" "${use[@]}"
+settings_case settings-binary 'ui_language=ja\n\x01\x02\xfe\xff\x80garbage\n\x00\x00\n' \
+  "close=Lapmark Warning" "${use[@]}"
+settings_case settings-no-line-end 'ui_language=ja' "${use[@]}"
+head -c 1048576 /dev/zero | tr '\0' 'x' > "$work/huge-value"
+settings_case settings-huge-value "ui_language=$(cat "$work/huge-value")\n" \
+  "close=Lapmark Error" "${use[@]}"
+
+# A settings file that cannot be read (a folder stands in its place): asked again, kept as it is.
+name=settings-unreadable
+folder_for_settings() { mkdir -p "$settings"; }
+prepare_home=folder_for_settings
+run "$name" "" "dismiss=Lapmark Warning" "close=Language selection" "dismiss=Lapmark Warning" \
+  "${use[@]}"
+prepare_home=
+ran_cleanly "$name"
+expect "$name" "the unreadable settings are left alone" test -d "$settings"
+
+# A settings folder that cannot be written (a file stands in its place).
+name=settings-unwritable
+file_for_folder() { rm -rf "$home/.config/Lapmark"; echo "not a folder" > "$home/.config/Lapmark"; }
+prepare_home=file_for_folder
+run "$name" "" "close=Language selection" "${use[@]}"
+prepare_home=
+ran_cleanly "$name"
+expect "$name" "the file in the folder's place is untouched" grep -qx "not a folder" "$home/.config/Lapmark"
+
+# A working directory that cannot be read any more (removed while the program starts in it).
+name=cwd-unreadable
+mkdir -p "$work/gone"
+cwd=$work/gone remove_cwd=$work/gone
+run "$name" "ui_language=ja" "${use[@]}"
+cwd= remove_cwd=
+ran_cleanly "$name"
+expect "$name" "the stored language survives" grep -qx "ui_language=ja" "$settings"
+
+echo "$passes passed, $failures failed"
+[ "$failures" -eq 0 ]
