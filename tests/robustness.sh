@@ -6,10 +6,8 @@
 #   robustness.sh LAPMARK WINDOW_DRIVER BUILD_DIR
 set -u
 lapmark=$1 driver=$2 build=$3
-work=$(mktemp -d)
-trap 'chmod -R u+rwx "$work" 2>/dev/null; rm -rf "$work"' EXIT
-failures=0 passes=0
-main="Lapmark|Lapmark ラップタイマー|Lapmark 计时器"
+. "$(dirname "$0")/program_lib.sh"
+main=$main_window
 about="About...|バージョン情報...|关于..."
 use=("keys=$main:alt+s,alt+t,alt+s,alt+a" "close=$about" "close=$main")
 
@@ -20,42 +18,6 @@ fresh_install() {
   mkdir -p "$dir"
   cp "$lapmark" "$dir/lapmark"
   cp -r "$build/img" "$build/locales" "$dir/"
-}
-
-# run NAME STORED STEP...: runs $dir/lapmark in $dir (or $cwd when set) with a home whose settings
-# file holds STORED, drives it with STEPs; $status, $drove and $settings tell how it went.
-run() {
-  local name=$1 stored=$2
-  shift 2
-  home=$work/$name-home
-  settings=$home/.config/Lapmark/Lapmark.conf
-  mkdir -p "$home/.config/Lapmark"
-  [ -n "$stored" ] && printf '%s\n' "$stored" > "$settings"
-  [ -n "${prepare_home:-}" ] && "$prepare_home"
-  (cd "${cwd:-$dir}" && [ -n "${remove_cwd:-}" ] && rm -rf "$remove_cwd"
-   HOME=$home XDG_CONFIG_HOME=$home/.config exec timeout 90 "$dir/lapmark") > "$work/$name.out" 2>&1 &
-  local pid=$!
-  "$driver" timeout=20 "$@" >> "$work/$name.out" 2>&1
-  drove=$?
-  wait "$pid"
-  status=$?
-}
-
-expect() {
-  local name=$1 what=$2
-  shift 2
-  if "$@"; then
-    passes=$((passes + 1))
-  else
-    failures=$((failures + 1))
-    echo "FAILED: $name: $what"
-    sed 's/^/    /' "$work/$name.out" 2>/dev/null | head -40
-  fi
-}
-
-ran_cleanly() {
-  expect "$1" "the program was driven through its windows (driver said $drove)" test "$drove" -eq 0
-  expect "$1" "it ended with status 0 (got $status)" test "$status" -eq 0
 }
 
 # damage FILE KIND: missing, empty, truncated, random, or huge (a valid header claiming 60000 x
@@ -84,7 +46,7 @@ for picture in Lapmrak_01.ico quillora_logo.bmp quillora_stat_01.jpg; do
     dir=$work/$name
     fresh_install "$dir"
     damage "$dir/img/$picture" "$kind"
-    run "$name" "ui_language=default" "${use[@]}"
+    run_program "$name" "$dir/lapmark" "$dir" "ui_language=default" "${use[@]}"
     ran_cleanly "$name"
     expect "$name" "the stored language survives" grep -qx "ui_language=default" "$settings"
     if [ "$kind" = huge ]; then
@@ -101,7 +63,7 @@ for lang in ja zh_CN; do
     dir=$work/$name
     fresh_install "$dir"
     damage "$dir/locales/$lang/LC_MESSAGES/Lapmark.mo" "$kind"
-    run "$name" "ui_language=$lang" "dismiss=Lapmark Warning|Lapmark Error" "${use[@]}"
+    run_program "$name" "$dir/lapmark" "$dir" "ui_language=$lang" "dismiss=Lapmark Warning|Lapmark Error" "${use[@]}"
     ran_cleanly "$name"
     expect "$name" "the stored language survives" grep -qx "ui_language=$lang" "$settings"
   done
@@ -117,7 +79,7 @@ settings_case() {
   mkdir -p "$home/.config/Lapmark"
   printf '%b' "$content" > "$work/$name.original"
   cp "$work/$name.original" "$home/.config/Lapmark/Lapmark.conf"
-  run "$name" "" "$@"
+  run_program "$name" "$dir/lapmark" "$dir" "" "$@"
   ran_cleanly "$name"
   expect "$name" "the settings file is unchanged" cmp -s "$work/$name.original" "$settings"
 }
@@ -134,8 +96,8 @@ settings_case settings-huge-value "ui_language=$(cat "$work/huge-value")\n" \
 name=settings-unreadable
 folder_for_settings() { mkdir -p "$settings"; }
 prepare_home=folder_for_settings
-run "$name" "" "dismiss=Lapmark Warning" "close=Language selection" "dismiss=Lapmark Warning" \
-  "${use[@]}"
+run_program "$name" "$dir/lapmark" "$dir" "" \
+  "dismiss=Lapmark Warning" "close=Language selection" "dismiss=Lapmark Warning" "${use[@]}"
 prepare_home=
 ran_cleanly "$name"
 expect "$name" "the unreadable settings are left alone" test -d "$settings"
@@ -144,7 +106,7 @@ expect "$name" "the unreadable settings are left alone" test -d "$settings"
 name=settings-unwritable
 file_for_folder() { rm -rf "$home/.config/Lapmark"; echo "not a folder" > "$home/.config/Lapmark"; }
 prepare_home=file_for_folder
-run "$name" "" "close=Language selection" "${use[@]}"
+run_program "$name" "$dir/lapmark" "$dir" "" "close=Language selection" "${use[@]}"
 prepare_home=
 ran_cleanly "$name"
 expect "$name" "the file in the folder's place is untouched" grep -qx "not a folder" "$home/.config/Lapmark"
@@ -152,11 +114,10 @@ expect "$name" "the file in the folder's place is untouched" grep -qx "not a fol
 # A working directory that cannot be read any more (removed while the program starts in it).
 name=cwd-unreadable
 mkdir -p "$work/gone"
-cwd=$work/gone remove_cwd=$work/gone
-run "$name" "ui_language=ja" "${use[@]}"
-cwd= remove_cwd=
+remove_cwd=yes
+run_program "$name" "$dir/lapmark" "$work/gone" "ui_language=ja" "${use[@]}"
+remove_cwd=
 ran_cleanly "$name"
 expect "$name" "the stored language survives" grep -qx "ui_language=ja" "$settings"
 
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish

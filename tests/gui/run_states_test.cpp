@@ -245,3 +245,38 @@ TEST(RunStates, NewestRowStaysVisible)
     EXPECT_GT(w.list->GetTopItem(), 0) << "the list did scroll";
     w.dialog->Hide();
 }
+
+TEST(RunStates, ThousandHoursWithASplitEvery37Point3Seconds)
+{
+    Window w;
+    const Milliseconds step = 37300ms;
+    const Milliseconds end = std::chrono::hours(1000);
+    const long splits = static_cast<long>(end / step); // 96514
+    Click(*w.start);
+    for (long i = 0; i < splits; ++i)
+    {
+        w.clock.Advance(step);
+        Click(*w.reset);
+    }
+    w.clock.Advance(end - step * splits);
+    w.Tick();
+    EXPECT_EQ(w.display->GetLabel(), "1000:00:00.0");
+    EXPECT_EQ(w.small->GetLabel(), "00:00:27.8");
+    Click(*w.start);
+
+    ASSERT_EQ(w.list->GetItemCount(), splits + 1);
+    for (long r = 0; r < splits; ++r)
+    {
+        const wxString expected = FormatTimeText(step * (r + 1));
+        if (w.Cell(r, 2) != expected || w.Cell(r, 0) != wxString::Format("#%ld", r + 1))
+        {
+            ADD_FAILURE() << "row " << r << ": " << w.Cell(r, 0) << " " << w.Cell(r, 2)
+                          << ", expected " << expected;
+            break;
+        }
+    }
+    EXPECT_EQ(w.Cell(splits, 0), "#96515");
+    EXPECT_EQ(w.Cell(splits, 1), "Stop");
+    EXPECT_EQ(w.Cell(splits, 2), "1000:00:00.0");
+    EXPECT_EQ(w.display->GetLabel(), "1000:00:00.0");
+}

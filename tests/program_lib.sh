@@ -1,0 +1,54 @@
+# Shared by the whole-program tests (sourced): runs Lapmark with a throwaway home, drives its
+# windows with the window driver, and counts expectations. Set $driver before calling run_program.
+
+work=$(mktemp -d)
+trap 'chmod -R u+rwx "$work" 2>/dev/null; rm -rf "$work"' EXIT
+failures=0 passes=0
+main_window="Lapmark|Lapmark ラップタイマー|Lapmark 计时器"
+
+# run_program NAME PROGRAM DIR STORED STEP...: starts PROGRAM in DIR with a fresh home whose
+# settings file holds STORED (no file when empty), drives it with the window driver's STEPs, and
+# leaves the driver's status in $drove, the program's in $status and the settings file's path in
+# $settings. Hooks: $prepare_home names a function run once $home and $settings are set;
+# $remove_cwd removes DIR right after the program's shell has entered it.
+run_program() {
+  local name=$1 program=$2 dir=$3 stored=$4
+  shift 4
+  home=$work/$name-home
+  settings=$home/.config/Lapmark/Lapmark.conf
+  mkdir -p "$home/.config/Lapmark"
+  [ -n "$stored" ] && printf '%s\n' "$stored" > "$settings"
+  [ -n "${prepare_home:-}" ] && "$prepare_home"
+  (cd "$dir" || exit 1
+   [ -n "${remove_cwd:-}" ] && rm -rf "$dir"
+   HOME=$home XDG_CONFIG_HOME=$home/.config exec timeout 90 "$program") > "$work/$name.out" 2>&1 &
+  local pid=$!
+  "$driver" timeout=30 "$@" >> "$work/$name.out" 2>&1
+  drove=$?
+  wait "$pid"
+  status=$?
+}
+
+# expect NAME WHAT COMMAND...: counts COMMAND's success; on failure shows WHAT and NAME's output.
+expect() {
+  local name=$1 what=$2
+  shift 2
+  if "$@"; then
+    passes=$((passes + 1))
+  else
+    failures=$((failures + 1))
+    echo "FAILED: $name: $what"
+    grep -a -v -e '^$' -e 'dconf-WARNING' "$work/$name.out" 2>/dev/null | head -20 | sed 's/^/    /'
+  fi
+}
+
+# ran_cleanly NAME: the driver got through every step and the program ended with status 0.
+ran_cleanly() {
+  expect "$1" "the program was driven through its windows (driver said $drove)" test "$drove" -eq 0
+  expect "$1" "it ended with status 0 (got $status)" test "$status" -eq 0
+}
+
+finish() {
+  echo "$passes passed, $failures failed"
+  [ "$failures" -eq 0 ]
+}
