@@ -141,52 +141,19 @@ TEST(HyperLink, BothMouseEventsOpenTheLabelOrTheUrl)
     EXPECT_EQ(opener.runs[2].back(), "mailto:support@quillora.example");
 }
 
-TEST(HyperLink, OpenUrlChoosesByPrefixAndRefusesHostileAddresses)
+TEST(HyperLink, OpenUrlRunsTheOpenCommandOnlyForSafeKnownAddresses)
 {
+    // The prefix table and the address checks are covered without a display; this is the wiring.
     FakeOpener opener;
     Link l;
-    const struct
-    {
-        const char* url;
-        const char* mime; // "" when nothing may open
-    } cases[] = {
-        {"http://q.example/", "text/html"},
-        {"https://q.example/", "text/html"},
-        {"ftp://q.example/", "text/html"},
-        {"mailto:a@q.example", "message/rfc822"},
-        {"HTTPS://q.example/", ""},
-        {"file:///etc/passwd", ""},
-        {"javascript:alert(1)", ""},
-        {"http://q.example/\" ; rm -rf ~ ; \"", ""},
-        {"http://q.example/\nxterm", ""},
-        {"http://q.example/\txterm", ""},
-    };
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.url);
-        opener.runs.clear();
-        opener.mimeTypes.clear();
-        l.link->OpenUrl(c.url);
-        if (*c.mime == '\0')
-        {
-            EXPECT_TRUE(opener.runs.empty());
-            continue;
-        }
-        ASSERT_EQ(opener.mimeTypes.size(), 1u);
-        EXPECT_EQ(opener.mimeTypes[0], c.mime);
-        ASSERT_EQ(opener.runs.size(), 1u);
-        EXPECT_EQ(opener.runs[0].back(), c.url);
-    }
-
-    // Shell syntax without blanks is passed on as one plain argument: no shell ever sees it.
-    for (const char* hostile : {"http://q/$(touch${IFS}/tmp/x)", "http://q/`id`", "http://q/';id;'",
-                                "mailto:a@q.example?body=\"';id;'\""})
-    {
-        opener.runs.clear();
-        l.link->OpenUrl(hostile);
-        ASSERT_EQ(opener.runs.size(), 1u) << hostile;
-        const auto& args = opener.runs[0];
-        EXPECT_EQ(args.back(), hostile);
-        EXPECT_EQ(args.size(), wxString(hostile).StartsWith("mailto:") ? 3u : 3u);
-    }
+    l.link->OpenUrl("ftp://q.example/");
+    l.link->OpenUrl("HTTPS://q.example/");
+    l.link->OpenUrl("file:///etc/passwd");
+    l.link->OpenUrl("http://q.example/\" ; rm -rf ~ ; \"");
+    l.link->OpenUrl("http://q/$(id)';id;'");
+    ASSERT_EQ(opener.mimeTypes, (std::vector<wxString>{"text/html", "text/html"}));
+    ASSERT_EQ(opener.runs.size(), 2u);
+    EXPECT_EQ(opener.runs[0], (std::vector<wxString>{"browser", "--new", "ftp://q.example/"}));
+    EXPECT_EQ(opener.runs[1], (std::vector<wxString>{"browser", "--new", "http://q/$(id)';id;'"}))
+        << "shell syntax is passed on as one plain argument";
 }
