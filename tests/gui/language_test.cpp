@@ -1,5 +1,6 @@
 #include "fake_clock.h"
 #include "gui_test.h"
+#include "l10n/language_dialogs.h"
 #include "l10n/language_preference.h"
 #include "log_capture.h"
 #include "mainwin/lapmark_dialog.h"
@@ -107,4 +108,30 @@ TEST(Translations, JapaneseWindowEvenWithoutASystemJapaneseLocale)
         EXPECT_EQ(FindControl<wxButton>(dialog, "ID_BUTTON_RESET")->GetLabel(), U8("スプリット(&T)"));
     }
     EXPECT_EQ(_("&Start"), "&Start") << "the previous language is back";
+}
+
+TEST(FirstStart, TheQuestionStoresWhatIsPicked)
+{
+    const struct
+    {
+        int row; // -1: cancelled
+        int language;
+        const char* stored;
+    } cases[] = {
+        {3, wxLANGUAGE_JAPANESE, "ja"},
+        {0, wxLANGUAGE_DEFAULT, "default"},
+        {-1, wxLANGUAGE_DEFAULT, "<nothing>"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.stored);
+        wxConfigBase::Get()->DeleteEntry(LanguageKey);
+        int language = wxLANGUAGE_UNKNOWN;
+        ChoiceSeen seen;
+        wxTEST_DIALOG(language = ReadLanguagePreference(),
+                      wxExpectModal<wxSingleChoiceDialog>(c.row, &seen).Describe("first start"));
+        EXPECT_EQ(language, c.language);
+        EXPECT_EQ(seen.caption, "Language selection") << "shown as written: no catalog yet";
+        EXPECT_EQ(wxConfigBase::Get()->Read(LanguageKey, "<nothing>"), c.stored);
+    }
 }
