@@ -42,12 +42,6 @@ wxColour RowShadeFor(const wxListCtrl& list)
     return wxColour(shade.red, shade.green, shade.blue);
 }
 
-void SetLabelIfChanged(wxWindow& window, const wxString& label)
-{
-    // Rewriting an unchanged label every tick would only cost a redraw.
-    if (window.GetLabel() != label)
-        window.SetLabel(label);
-}
 } // namespace
 
 SteadyClock LapmarkDialog::s_steadyClock;
@@ -68,12 +62,12 @@ LapmarkDialog::LapmarkDialog(wxWindow* parent, wxWindowID id, const Clock& clock
     BoxSizerMain = new wxBoxSizer(wxVERTICAL);
     BoxSizerDisplay = new wxBoxSizer(wxVERTICAL);
     StaticTextDisplay = new wxStaticText(this, ID_STATICTEXT_DISPLAY, _("00:00:00.0"),
-                                         wxDefaultPosition, wxDefaultSize, 0,
+                                         wxDefaultPosition, wxDefaultSize, wxST_NO_AUTORESIZE,
                                          "ID_STATICTEXT_DISPLAY");
     StaticTextDisplay->SetFont(ReadoutFont(28, "Tahoma"));
     BoxSizerDisplay->Add(StaticTextDisplay, 0, wxRIGHT | wxEXPAND, Border);
     StaticTextSmallDisp = new wxStaticText(this, ID_STATICTEXT_SMALLDISP, _("00:00:00.0"),
-                                           wxDefaultPosition, wxDefaultSize, 0,
+                                           wxDefaultPosition, wxDefaultSize, wxST_NO_AUTORESIZE,
                                            "ID_STATICTEXT_SMALLDISP");
     StaticTextSmallDisp->SetFont(ReadoutFont(16, wxEmptyString));
     BoxSizerDisplay->Add(StaticTextSmallDisp, 0, wxRIGHT | wxALIGN_RIGHT, Border);
@@ -229,8 +223,23 @@ void LapmarkDialog::RefreshDisplays(RunState state)
 {
     // Idle shows zero; a running or stopped stopwatch shows its own values (frozen when stopped).
     const bool zero = state == RunState::Idle;
-    SetLabelIfChanged(*StaticTextDisplay, zero ? wxString(ZeroTimeText) : FormatTotalTime());
-    SetLabelIfChanged(*StaticTextSmallDisp, zero ? wxString(ZeroTimeText) : FormatLapTime());
+    SetReadout(*StaticTextDisplay, zero ? wxString(ZeroTimeText) : FormatTotalTime());
+    SetReadout(*StaticTextSmallDisp, zero ? wxString(ZeroTimeText) : FormatLapTime());
+}
+
+void LapmarkDialog::SetReadout(wxStaticText& readout, const wxString& text)
+{
+    const wxString previous = readout.GetLabel();
+    if (previous == text)
+        return;
+    readout.SetLabel(text);
+    // The readouts do not resize themselves: ten relayouts of the whole window a second would be
+    // most of the program's work. Their size changes only with the number of characters.
+    if (previous.length() != text.length())
+    {
+        readout.InvalidateBestSize();
+        Layout();
+    }
 }
 
 wxString LapmarkDialog::FormatTotalTime() const

@@ -42,6 +42,7 @@ private:
     void ConfirmReset();
     void UpdateButtonLabels(RunState state);
     void RefreshDisplays(RunState state);
+    void SetReadout(wxStaticText& readout, const wxString& text);
     wxString FormatTotalTime() const;
     wxString FormatLapTime() const;
     void AddSplitRow(const wxString& action, Milliseconds total);

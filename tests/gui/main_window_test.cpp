@@ -34,6 +34,7 @@ TEST(MainWindow, AfterConstruction)
     EXPECT_EQ(FindControl<wxButton>(dialog, "wxID_ABOUT")->GetId(), wxID_ABOUT);
 
     auto* display = FindControl<wxStaticText>(dialog, "ID_STATICTEXT_DISPLAY");
+    EXPECT_TRUE(display->HasFlag(wxST_NO_AUTORESIZE)) << "resized only when the text length changes";
     auto* small = FindControl<wxStaticText>(dialog, "ID_STATICTEXT_SMALLDISP");
     EXPECT_EQ(display->GetFont().GetPointSize(), 28);
     EXPECT_EQ(display->GetFont().GetWeight(), wxFONTWEIGHT_BOLD);

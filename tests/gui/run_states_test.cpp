@@ -262,6 +262,7 @@ TEST(RunStates, ThousandHoursWithASplitEvery37Point3Seconds)
     w.Tick();
     EXPECT_EQ(w.display->GetLabel(), "1000:00:00.0");
     EXPECT_EQ(w.small->GetLabel(), "00:00:27.8");
+    EXPECT_GE(w.display->GetSize().x, w.display->GetBestSize().x) << "the longer text fits";
     Click(*w.start);
 
     ASSERT_EQ(w.list->GetItemCount(), splits + 1);
@@ -279,4 +280,21 @@ TEST(RunStates, ThousandHoursWithASplitEvery37Point3Seconds)
     EXPECT_EQ(w.Cell(splits, 1), "Stop");
     EXPECT_EQ(w.Cell(splits, 2), "1000:00:00.0");
     EXPECT_EQ(w.display->GetLabel(), "1000:00:00.0");
+}
+
+TEST(RunStates, TheLapReadoutGrowsPastAHundredHoursAndShrinksOnReset)
+{
+    Window w;
+    const int width = w.small->GetSize().x;
+    Click(*w.start);
+    w.clock.Advance(std::chrono::hours(100));
+    w.Tick();
+    EXPECT_EQ(w.small->GetLabel(), "100:00:00.0");
+    EXPECT_GE(w.small->GetSize().x, w.small->GetBestSize().x) << "no digit is cut off";
+    EXPECT_GT(w.small->GetSize().x, width);
+    const wxRect frame = w.dialog->GetClientRect();
+    EXPECT_LE(w.small->GetRect().GetRight(), frame.GetRight()) << "still inside the window";
+    Click(*w.start);
+    w.ResetAnswering(wxYES);
+    EXPECT_EQ(w.small->GetSize().x, width);
 }

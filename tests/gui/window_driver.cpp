@@ -6,6 +6,7 @@
 //   close=PATTERN        asks it to close, as a window manager's close box does
 //   dismiss=PATTERN      closes it if it appears within three seconds (a message that may come)
 //   keys=PATTERN:K,K...  focuses it and types key combinations such as alt+s or Escape
+//   repeat=PATTERN:K:N:MS  focuses it once, then types K N times, one every MS milliseconds
 //   icon=PATTERN         fails (status 3) unless it has an icon of its own
 //   noicon=PATTERN       fails (status 3) if it has one
 // Status 1 when a window never appeared, 2 for bad usage.
@@ -130,33 +131,57 @@ void Close(Window window)
     XFlush(s_display);
 }
 
-void TypeKeys(Window window, const std::string& keys)
+void Focus(Window window)
 {
     XRaiseWindow(s_display, window);
     XSetInputFocus(s_display, window, RevertToParent, CurrentTime);
     XFlush(s_display);
     Pause(300); // let the toolkit take the focus
+}
+
+void TypeCombination(const std::string& combination)
+{
+    std::vector<KeyCode> codes;
+    for (const std::string& name : Split(combination, '+'))
+    {
+        const std::string keysym = name == "alt"     ? "Alt_L"
+                                   : name == "ctrl"  ? "Control_L"
+                                   : name == "shift" ? "Shift_L"
+                                                     : name;
+        const KeySym sym = XStringToKeysym(keysym.c_str());
+        if (sym == NoSymbol)
+        {
+            std::fprintf(stderr, "window_driver: unknown key \"%s\"\n", name.c_str());
+            std::exit(2);
+        }
+        codes.push_back(XKeysymToKeycode(s_display, sym));
+    }
+    for (KeyCode code : codes)
+        XTestFakeKeyEvent(s_display, code, True, CurrentTime);
+    for (auto it = codes.rbegin(); it != codes.rend(); ++it)
+        XTestFakeKeyEvent(s_display, *it, False, CurrentTime);
+    XFlush(s_display);
+}
+
+void TypeKeys(Window window, const std::string& keys)
+{
+    Focus(window);
     for (const std::string& combination : Split(keys, ','))
     {
-        std::vector<KeyCode> codes;
-        for (const std::string& name : Split(combination, '+'))
-        {
-            const std::string keysym = name == "alt" ? "Alt_L" : name == "ctrl" ? "Control_L"
-                                                          : name == "shift"  ? "Shift_L" : name;
-            const KeySym sym = XStringToKeysym(keysym.c_str());
-            if (sym == NoSymbol)
-            {
-                std::fprintf(stderr, "window_driver: unknown key \"%s\"\n", name.c_str());
-                std::exit(2);
-            }
-            codes.push_back(XKeysymToKeycode(s_display, sym));
-        }
-        for (KeyCode code : codes)
-            XTestFakeKeyEvent(s_display, code, True, CurrentTime);
-        for (auto it = codes.rbegin(); it != codes.rend(); ++it)
-            XTestFakeKeyEvent(s_display, *it, False, CurrentTime);
-        XFlush(s_display);
+        TypeCombination(combination);
         Pause(400); // a button ignores a second activation within 250 ms
+    }
+}
+
+/// Types one combination at a steady rate, without taking the focus again each time.
+void Repeat(Window window, const std::string& combination, int count, int milliseconds)
+{
+    Focus(window);
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 1; i <= count; ++i)
+    {
+        TypeCombination(combination);
+        std::this_thread::sleep_until(start + std::chrono::milliseconds(milliseconds) * i);
     }
 }
 
@@ -216,6 +241,14 @@ int main(int argc, char** argv)
         {
             const std::size_t colon = what.rfind(':');
             TypeKeys(WaitFor(what.substr(0, colon)), what.substr(colon + 1));
+        }
+        else if (verb == "repeat")
+        {
+            const std::vector<std::string> parts = Split(what, ':');
+            if (parts.size() != 4)
+                return 2;
+            Repeat(WaitFor(parts[0]), parts[1], std::atoi(parts[2].c_str()),
+                   std::atoi(parts[3].c_str()));
         }
         else if (verb == "icon" || verb == "noicon")
         {
