@@ -32,8 +32,3 @@ private:
 
     wxDECLARE_EVENT_TABLE();
 };
-
-/// The About box's pictures, relative to a data folder.
-inline constexpr char LogoPicturePath[] = "img/quillora_logo.bmp";
-inline constexpr char IconPicturePath[] = "img/Lapmrak_01.ico";
-inline constexpr char DownloadPicturePath[] = "img/quillora_stat_01.jpg";

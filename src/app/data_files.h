@@ -4,6 +4,12 @@
 #include <wx/image.h>
 #include <wx/string.h>
 
+/// The program's pictures, relative to a picture folder. The icon is the window's and the About
+/// box's.
+inline constexpr char IconPicturePath[] = "img/Lapmrak_01.ico";
+inline constexpr char LogoPicturePath[] = "img/quillora_logo.bmp";
+inline constexpr char DownloadPicturePath[] = "img/quillora_stat_01.jpg";
+
 /// The folders where the program's pictures and catalogs are looked for, first to last.
 struct DataFolders
 {

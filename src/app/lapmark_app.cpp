@@ -19,7 +19,7 @@ namespace
 wxIcon LoadWindowIcon()
 {
     wxIcon icon;
-    const wxImage image = LoadPicture(WindowIconPath);
+    const wxImage image = LoadPicture(IconPicturePath);
     if (image.IsOk())
         icon.CopyFromBitmap(wxBitmap(image));
     return icon;

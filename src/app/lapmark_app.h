@@ -21,6 +21,3 @@ private:
 /// Names the application and its vendor, then creates the per-user settings store (in the XDG
 /// layout) with recording of defaults on; returns the store.
 wxConfigBase& PrepareSettingsStore(wxApp& app);
-
-/// The window icon, relative to a data folder.
-inline constexpr char WindowIconPath[] = "img/Lapmrak_01.ico";

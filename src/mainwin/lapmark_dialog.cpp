@@ -221,10 +221,17 @@ void LapmarkDialog::UpdateButtonLabels(RunState state)
 
 void LapmarkDialog::RefreshDisplays(RunState state)
 {
-    // Idle shows zero; a running or stopped stopwatch shows its own values (frozen when stopped).
-    const bool zero = state == RunState::Idle;
-    SetReadout(*StaticTextDisplay, zero ? wxString(ZeroTimeText) : FormatTotalTime());
-    SetReadout(*StaticTextSmallDisp, zero ? wxString(ZeroTimeText) : FormatLapTime());
+    // Idle shows zero; a running or stopped stopwatch shows its own values (frozen when stopped),
+    // total and lap taken at the same instant.
+    if (state == RunState::Idle)
+    {
+        SetReadout(*StaticTextDisplay, ZeroTimeText);
+        SetReadout(*StaticTextSmallDisp, ZeroTimeText);
+        return;
+    }
+    const StopwatchReading reading = m_stopwatch.Read();
+    SetReadout(*StaticTextDisplay, FormatTimeText(reading.total));
+    SetReadout(*StaticTextSmallDisp, FormatTimeText(reading.lap));
 }
 
 void LapmarkDialog::SetReadout(wxStaticText& readout, const wxString& text)
@@ -240,16 +247,6 @@ void LapmarkDialog::SetReadout(wxStaticText& readout, const wxString& text)
         readout.InvalidateBestSize();
         Layout();
     }
-}
-
-wxString LapmarkDialog::FormatTotalTime() const
-{
-    return FormatTimeText(m_stopwatch.Total());
-}
-
-wxString LapmarkDialog::FormatLapTime() const
-{
-    return FormatTimeText(m_stopwatch.Lap());
 }
 
 void LapmarkDialog::AddSplitRow(const wxString& action, Milliseconds total)

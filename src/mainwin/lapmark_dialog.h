@@ -43,8 +43,6 @@ private:
     void UpdateButtonLabels(RunState state);
     void RefreshDisplays(RunState state);
     void SetReadout(wxStaticText& readout, const wxString& text);
-    wxString FormatTotalTime() const;
-    wxString FormatLapTime() const;
     void AddSplitRow(const wxString& action, Milliseconds total);
 
     static SteadyClock s_steadyClock;

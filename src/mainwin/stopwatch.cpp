@@ -41,12 +41,10 @@ void Stopwatch::Reset()
     m_lap = Milliseconds{0};
 }
 
-Milliseconds Stopwatch::Total() const
+StopwatchReading Stopwatch::Read() const
 {
-    return m_running ? m_clock.Now() - m_total : m_total;
-}
-
-Milliseconds Stopwatch::Lap() const
-{
-    return m_running ? m_clock.Now() - m_lap : m_lap;
+    if (!m_running)
+        return {m_total, m_lap};
+    const Milliseconds now = m_clock.Now();
+    return {now - m_total, now - m_lap};
 }

@@ -2,6 +2,13 @@
 
 #include "mainwin/clock.h"
 
+/// The total and the lap at one instant.
+struct StopwatchReading
+{
+    Milliseconds total;
+    Milliseconds lap;
+};
+
 /// Measures the total and the current lap as exact sums of their running periods.
 class Stopwatch
 {
@@ -20,10 +27,12 @@ public:
 
     /// True between a start and the next stop or reset.
     bool IsRunning() const { return m_running; }
+    /// Total and lap from a single clock reading (frozen while stopped), so the two agree.
+    StopwatchReading Read() const;
     /// The total time so far (frozen while stopped).
-    Milliseconds Total() const;
+    Milliseconds Total() const { return Read().total; }
     /// The time of the current lap so far (frozen while stopped).
-    Milliseconds Lap() const;
+    Milliseconds Lap() const { return Read().lap; }
 
 private:
     const Clock& m_clock;
