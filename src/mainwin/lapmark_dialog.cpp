@@ -7,8 +7,11 @@
 #include "mainwin/split_rows.h"
 #include "mainwin/time_text.h"
 
+#include <wx/accel.h>
 #include <wx/button.h>
+#include <wx/clipbrd.h>
 #include <wx/listctrl.h>
+#include <wx/menu.h>
 #include <wx/msgdlg.h>
 #include <wx/settings.h>
 #include <wx/sizer.h>
@@ -122,6 +125,14 @@ LapmarkDialog::LapmarkDialog(wxWindow* parent, wxWindowID id, const Clock& clock
             wxCommandEventHandler(LapmarkDialog::OnAboutButton));
     Connect(ID_TIMER, wxEVT_TIMER, wxTimerEventHandler(LapmarkDialog::OnTimer));
     Connect(wxID_ANY, wxEVT_INIT_DIALOG, wxInitDialogEventHandler(LapmarkDialog::OnDialogInit));
+
+    // Copying the laps: Ctrl+A and Ctrl+C anywhere in the window (it has nothing else to select
+    // or copy), and a menu on the list.
+    wxAcceleratorEntry keys[] = {{wxACCEL_CTRL, 'A', wxID_SELECTALL}, {wxACCEL_CTRL, 'C', wxID_COPY}};
+    SetAcceleratorTable(wxAcceleratorTable(WXSIZEOF(keys), keys));
+    Connect(wxID_COPY, wxEVT_MENU, wxCommandEventHandler(LapmarkDialog::OnCopy));
+    Connect(wxID_SELECTALL, wxEVT_MENU, wxCommandEventHandler(LapmarkDialog::OnSelectAll));
+    ListCtrlSplit->Bind(wxEVT_CONTEXT_MENU, &LapmarkDialog::OnListContextMenu, this);
 }
 
 LapmarkDialog::~LapmarkDialog()
@@ -188,28 +199,30 @@ void LapmarkDialog::StopTiming()
 {
     m_state = StateAfter(m_state, RunCommand::StopTiming);
     Timer.Stop();
-    const Milliseconds total = m_stopwatch.Stop();
+    const StopwatchReading stopped = m_stopwatch.Stop();
     // The readouts show exactly the stopped values, the same total as the Stop row.
     RefreshDisplays(m_state);
-    AddSplitRow(_("Stop"), total);
+    AddSplitRow(SplitAction::Stop, stopped);
 }
 
 void LapmarkDialog::RecordSplit()
 {
-    AddSplitRow(_("Split"), m_stopwatch.Split());
+    AddSplitRow(SplitAction::Split, m_stopwatch.Split());
 }
 
 void LapmarkDialog::ConfirmReset()
 {
     const wxString caption = _("Confirm");
     const wxString message = _("Do you want to reset?\t");
-    const bool confirmed = wxMessageBox(message, caption, wxYES_NO, this) != wxNO;
+    // Only an explicit Yes clears the laps: Escape or the close box keep everything.
+    const bool confirmed = wxMessageBox(message, caption, wxYES_NO, this) == wxYES;
     if (!confirmed)
         return;
     m_state = StateAfter(m_state, RunCommand::ConfirmReset, confirmed);
     m_stopwatch.Reset();
     RefreshDisplays(m_state);
     ListCtrlSplit->DeleteAllItems();
+    m_splits.clear();
 }
 
 void LapmarkDialog::UpdateButtonLabels(RunState state)
@@ -249,13 +262,75 @@ void LapmarkDialog::SetReadout(wxStaticText& readout, const wxString& text)
     }
 }
 
-void LapmarkDialog::AddSplitRow(const wxString& action, Milliseconds total)
+void LapmarkDialog::AddSplitRow(SplitAction action, const StopwatchReading& at)
 {
     const long row = ListCtrlSplit->GetItemCount();
     const long index = ListCtrlSplit->InsertItem(row, wxString(SplitRowNumber(row)));
-    ListCtrlSplit->SetItem(index, 1, action, -1);
-    ListCtrlSplit->SetItem(index, 2, FormatTimeText(total), -1);
+    ListCtrlSplit->SetItem(index, 1, wxGetTranslation(SplitActionKey(action)), -1);
+    ListCtrlSplit->SetItem(index, 2, FormatTimeText(at.total), -1);
+    m_splits.push_back({at.total, at.lap, action});
     if (IsShadedRow(index))
         ListCtrlSplit->SetItemBackgroundColour(index, RowShadeFor(*ListCtrlSplit));
     ListCtrlSplit->EnsureVisible(index);
+}
+
+std::unique_ptr<wxMenu> LapmarkDialog::CreateSplitListMenu() const
+{
+    auto menu = std::make_unique<wxMenu>();
+    // Our own catalog's labels: the toolkit's stock texts are untranslated where its catalogs are
+    // not installed.
+    menu->Append(wxID_COPY, _("&Copy") + "\tCtrl+C");
+    menu->Append(wxID_SELECTALL, _("Select &All") + "\tCtrl+A");
+    menu->Enable(wxID_COPY, !m_splits.empty());
+    return menu;
+}
+
+void LapmarkDialog::OnListContextMenu(wxContextMenuEvent& event)
+{
+    // From the keyboard (Menu, Shift+F10) there is no pointer position: open below the focused
+    // row, or at the top of the list.
+    wxPoint where = event.GetPosition();
+    if (where == wxDefaultPosition)
+    {
+        wxRect row;
+        const long focused = ListCtrlSplit->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_FOCUSED);
+        where = focused >= 0 && ListCtrlSplit->GetItemRect(focused, row) ? row.GetBottomLeft()
+                                                                           : wxPoint(0, 0);
+    }
+    else
+    {
+        where = ListCtrlSplit->ScreenToClient(where);
+    }
+    const std::unique_ptr<wxMenu> menu = CreateSplitListMenu();
+    ListCtrlSplit->PopupMenu(menu.get(), where);
+}
+
+void LapmarkDialog::OnSelectAll(wxCommandEvent&)
+{
+    ListCtrlSplit->SetItemState(-1, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+}
+
+void LapmarkDialog::OnCopy(wxCommandEvent&)
+{
+    CopySplitRows();
+}
+
+void LapmarkDialog::CopySplitRows()
+{
+    if (m_splits.empty())
+        return;
+    std::vector<long> selected;
+    for (long row = ListCtrlSplit->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED); row >= 0;
+         row = ListCtrlSplit->GetNextItem(row, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED))
+        selected.push_back(row);
+    const SplitCopyTexts texts{_("No."),  _("Action"), _("Value"), _("Lap"),
+                               wxGetTranslation(SplitActionKey(SplitAction::Split)),
+                               wxGetTranslation(SplitActionKey(SplitAction::Stop))};
+    const wxString text = SplitRowsText(m_splits, selected, texts);
+    wxClipboardLocker clipboard;
+    if (!clipboard)
+        return;
+    wxTheClipboard->SetData(new wxTextDataObject(text));
+    // Hand the text to a clipboard manager, if the desktop runs one, so it outlives the program.
+    wxTheClipboard->Flush();
 }

@@ -2,14 +2,20 @@
 
 #include "mainwin/clock.h"
 #include "mainwin/run_state.h"
+#include "mainwin/split_rows.h"
 #include "mainwin/stopwatch.h"
 
 #include <wx/dialog.h>
 #include <wx/timer.h>
 
+#include <memory>
+#include <vector>
+
 class wxBoxSizer;
 class wxButton;
+class wxContextMenuEvent;
 class wxListCtrl;
+class wxMenu;
 class wxStaticText;
 
 /// The program's main window: the two readouts, Start/Stop, Reset/Split, the split list and the
@@ -26,6 +32,8 @@ public:
     RunState GetRunState() const { return m_state; }
     /// The tick timer; it runs only while timing.
     const wxTimer& GetTimer() const { return Timer; }
+    /// The split list's menu: Copy (disabled while the list is empty) and Select All.
+    std::unique_ptr<wxMenu> CreateSplitListMenu() const;
 
 private:
     void OnStartButton(wxCommandEvent& event);
@@ -35,6 +43,9 @@ private:
     void OnAboutButton(wxCommandEvent& event);
     void OnTimer(wxTimerEvent& event);
     void OnDialogInit(wxInitDialogEvent& event);
+    void OnCopy(wxCommandEvent& event);
+    void OnSelectAll(wxCommandEvent& event);
+    void OnListContextMenu(wxContextMenuEvent& event);
 
     void StartTiming();
     void StopTiming();
@@ -43,7 +54,8 @@ private:
     void UpdateButtonLabels(RunState state);
     void RefreshDisplays(RunState state);
     void SetReadout(wxStaticText& readout, const wxString& text);
-    void AddSplitRow(const wxString& action, Milliseconds total);
+    void AddSplitRow(SplitAction action, const StopwatchReading& at);
+    void CopySplitRows();
 
     static SteadyClock s_steadyClock;
 
@@ -61,6 +73,8 @@ private:
     wxTimer Timer;
     wxButton* ButtonLang = nullptr;
     wxButton* ButtonStart = nullptr;
+    /// What each row of the split list recorded, row for row.
+    std::vector<SplitRecord> m_splits;
 
     wxDECLARE_EVENT_TABLE();
 };

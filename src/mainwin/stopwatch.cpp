@@ -10,7 +10,7 @@ void Stopwatch::Start()
     m_running = true;
 }
 
-Milliseconds Stopwatch::Stop()
+StopwatchReading Stopwatch::Stop()
 {
     if (m_running)
     {
@@ -19,19 +19,21 @@ Milliseconds Stopwatch::Stop()
         m_lap = now - m_lap;
         m_running = false;
     }
-    return m_total;
+    return {m_total, m_lap};
 }
 
-Milliseconds Stopwatch::Split()
+StopwatchReading Stopwatch::Split()
 {
     if (!m_running)
     {
+        const StopwatchReading ended{m_total, m_lap};
         m_lap = Milliseconds{0};
-        return m_total;
+        return ended;
     }
     const Milliseconds now = m_clock.Now();
+    const StopwatchReading ended{now - m_total, now - m_lap};
     m_lap = now;
-    return now - m_total;
+    return ended;
 }
 
 void Stopwatch::Reset()

@@ -18,10 +18,10 @@ public:
 
     /// Starts from zero after a reset, or resumes exactly where the last stop left off.
     void Start();
-    /// Freezes total and lap at this instant and returns the total.
-    Milliseconds Stop();
-    /// Begins a new lap at this instant and returns the total at that instant.
-    Milliseconds Split();
+    /// Freezes total and lap at this instant and returns them.
+    StopwatchReading Stop();
+    /// Begins a new lap at this instant and returns the total and the lap that just ended.
+    StopwatchReading Split();
     /// Back to zero, not running.
     void Reset();
 

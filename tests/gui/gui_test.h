@@ -38,12 +38,17 @@ struct MessageBoxSeen
     wxWindow* parent = nullptr;
 };
 
-/// Answers a message box with a button id (wxYES, wxNO, wxOK) and records what it showed.
+/// Answers a message box with a button id (wxYES, wxNO, wxOK, or wxCANCEL for a box dismissed
+/// with Escape or its close box) and records what it showed.
 class MessageBoxAnswer : public wxExpectModalBase<wxMessageDialog, MessageBoxAnswer>
 {
 public:
     explicit MessageBoxAnswer(int answer, MessageBoxSeen* seen = nullptr)
-        : m_answer(answer == wxYES ? wxID_YES : answer == wxNO ? wxID_NO : wxID_OK), m_seen(seen)
+        : m_answer(answer == wxYES      ? wxID_YES
+                   : answer == wxNO     ? wxID_NO
+                   : answer == wxCANCEL ? wxID_CANCEL
+                                        : wxID_OK),
+          m_seen(seen)
     {
     }
 

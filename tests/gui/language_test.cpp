@@ -9,6 +9,7 @@
 #include <wx/config.h>
 #include <wx/intl.h>
 #include <wx/listctrl.h>
+#include <wx/menu.h>
 
 namespace
 {
@@ -93,6 +94,9 @@ TEST(Translations, JapaneseWindowEvenWithoutASystemJapaneseLocale)
         column.SetMask(wxLIST_MASK_TEXT);
         FindControl<wxListCtrl>(dialog, "ID_LISTCTRL_SPLIT")->GetColumn(1, column);
         EXPECT_EQ(column.GetText(), U8("操作"));
+        const auto menu = dialog.CreateSplitListMenu();
+        EXPECT_EQ(menu->GetLabel(wxID_COPY), U8("コピー(&C)\tCtrl+C"));
+        EXPECT_EQ(menu->GetLabel(wxID_SELECTALL), U8("すべて選択(&A)\tCtrl+A"));
 
         ChoiceSeen seen;
         wxTEST_DIALOG(Click(*FindControl<wxButton>(dialog, "ID_BUTTON_LANG")),

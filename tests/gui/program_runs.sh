@@ -11,6 +11,30 @@ run_program normal_close "$lapmark" "$build" "ui_language=default" \
 ran_cleanly normal_close
 expect normal_close "the stored language survives" grep -qx "ui_language=default" "$settings"
 
+# The laps survive a reset question dismissed with Escape or the close box, and leave through
+# the clipboard: Ctrl+A and Ctrl+C, then Select All from the list's right-click menu and Copy from
+# the same menu opened with Shift+F10 (the rows added since are not selected until then).
+run_program laps "$lapmark" "$build" "ui_language=default" \
+  "keys=$main:alt+s,alt+t,alt+s,alt+t" "keys=Confirm:Escape" "keys=$main:alt+t" "close=Confirm" \
+  "keys=$main:ctrl+a,ctrl+c" "clipboard=$work/keys.txt" "keys=$main:alt+s,alt+t,alt+s" \
+  "rightclick=$main:0.5,0.6" "type=a" "type=shift+F10" "type=c" "clipboard=$work/menu.txt" \
+  "close=$main"
+ran_cleanly laps
+row='[0-9]{2}:[0-9]{2}:[0-9]{2}\.[0-9]'$'\t''[0-9]{2}:[0-9]{2}:[0-9]{2}\.[0-9]$'
+laps_are() { # FILE ACTION...: a header, then one numbered row per ACTION
+  local file=$1 n=0 expected
+  shift
+  expected="No."$'\t'"Action"$'\t'"Value"$'\t'"Lap"
+  [ "$(head -n 1 "$file")" = "$expected" ] || return 1
+  for action; do
+    n=$((n + 1))
+    sed -n "$((n + 1))p" "$file" | grep -Eq "^#$n"$'\t'"$action"$'\t'"$row" || return 1
+  done
+  [ "$(wc -l < "$file")" -eq $((n + 1)) ]
+}
+expect laps "Escape and the close box kept both rows; Ctrl+A, Ctrl+C copied them" laps_are "$work/keys.txt" Split Stop
+expect laps "the list's menu selected and copied all four rows" laps_are "$work/menu.txt" Split Stop Split Stop
+
 mkdir -p "$work/no_display"
 (cd "$build" && env -u DISPLAY -u WAYLAND_DISPLAY HOME="$work/no_display" timeout 60 "$lapmark") \
   > "$work/no_display.out" 2>&1

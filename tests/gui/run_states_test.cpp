@@ -3,7 +3,9 @@
 #include "mainwin/lapmark_dialog.h"
 
 #include <wx/button.h>
+#include <wx/clipbrd.h>
 #include <wx/listctrl.h>
+#include <wx/menu.h>
 #include <wx/settings.h>
 #include <wx/stattext.h>
 
@@ -52,6 +54,7 @@ enum class Button
     Start,
     Reset,
     ResetNo,
+    ResetDismissed,
     ResetYes
 };
 } // namespace
@@ -71,12 +74,15 @@ TEST(RunStates, EveryStateAndButton)
     } cases[] = {
         {RunState::Idle, Button::Start, RunState::Running, "&Stop", "Spli&t", 0, "", true},
         {RunState::Idle, Button::ResetNo, RunState::Idle, "&Start", "Rese&t", 0, "", false},
+        {RunState::Idle, Button::ResetDismissed, RunState::Idle, "&Start", "Rese&t", 0, "", false},
         {RunState::Idle, Button::ResetYes, RunState::Idle, "&Start", "Rese&t", 0, "", false},
         {RunState::Running, Button::Start, RunState::Stopped, "&Start", "Rese&t", 1, "Stop", false},
         {RunState::Running, Button::Reset, RunState::Running, "&Stop", "Spli&t", 1, "Split", true},
         {RunState::Stopped, Button::Start, RunState::Running, "&Stop", "Spli&t", 0, "Stop", true},
         {RunState::Stopped, Button::ResetNo, RunState::Stopped, "&Start", "Rese&t", 0, "Stop",
          false},
+        {RunState::Stopped, Button::ResetDismissed, RunState::Stopped, "&Start", "Rese&t", 0,
+         "Stop", false},
         {RunState::Stopped, Button::ResetYes, RunState::Idle, "&Start", "Rese&t", -1, "", false},
     };
     for (const auto& c : cases)
@@ -100,6 +106,7 @@ TEST(RunStates, EveryStateAndButton)
         case Button::Start: Click(*w.start); break;
         case Button::Reset: Click(*w.reset); break;
         case Button::ResetNo: w.ResetAnswering(wxNO); break;
+        case Button::ResetDismissed: w.ResetAnswering(wxCANCEL); break;
         case Button::ResetYes: w.ResetAnswering(wxYES); break;
         }
 
@@ -113,9 +120,9 @@ TEST(RunStates, EveryStateAndButton)
             EXPECT_EQ(w.Cell(expectedRows - 1, 1), c.lastAction);
         }
         EXPECT_EQ(w.dialog->GetTimer().IsRunning(), c.ticking);
-        if (c.button == Button::ResetNo)
+        if (c.button == Button::ResetNo || c.button == Button::ResetDismissed)
         {
-            EXPECT_EQ(w.display->GetLabel(), displayBefore) << "No changes nothing";
+            EXPECT_EQ(w.display->GetLabel(), displayBefore) << "only Yes resets";
         }
         if (c.to == RunState::Idle)
         {
@@ -297,4 +304,71 @@ TEST(RunStates, TheLapReadoutGrowsPastAHundredHoursAndShrinksOnReset)
     Click(*w.start);
     w.ResetAnswering(wxYES);
     EXPECT_EQ(w.small->GetSize().x, width);
+}
+
+namespace
+{
+wxString ClipboardText()
+{
+    wxClipboardLocker clipboard;
+    wxTextDataObject data;
+    if (!clipboard || !wxTheClipboard->GetData(data))
+        return "<nothing>";
+    return data.GetText();
+}
+
+void PutOnClipboard(const wxString& text)
+{
+    wxClipboardLocker clipboard;
+    ASSERT_FALSE(!clipboard);
+    wxTheClipboard->SetData(new wxTextDataObject(text));
+}
+
+/// A menu command (Copy, Select All) as the keys and the list's menu send it.
+void Command(wxWindow& window, int id)
+{
+    wxCommandEvent event(wxEVT_MENU, id);
+    window.GetEventHandler()->ProcessEvent(event);
+}
+} // namespace
+
+TEST(SplitCopy, SelectedRowsOrEveryRowWithTheLapOfEachRow)
+{
+    Window w;
+    PutOnClipboard("untouched");
+    Command(*w.dialog, wxID_COPY);
+    EXPECT_EQ(ClipboardText(), "untouched") << "an empty list copies nothing";
+    EXPECT_FALSE(w.dialog->CreateSplitListMenu()->IsEnabled(wxID_COPY));
+
+    Click(*w.start);
+    w.clock.Advance(75399ms);
+    Click(*w.reset); // split
+    w.clock.Advance(1234ms);
+    Click(*w.start); // stop
+    w.clock.Advance(std::chrono::hours(1)); // the pause is in neither total nor lap
+    Click(*w.start);
+    w.clock.Advance(500ms);
+    Click(*w.reset);
+    EXPECT_TRUE(w.dialog->CreateSplitListMenu()->IsEnabled(wxID_COPY));
+
+    const wxString header = "No.\tAction\tValue\tLap\n";
+    const wxString rows[] = {"#1\tSplit\t00:01:15.3\t00:01:15.3\n", "#2\tStop\t00:01:16.6\t00:00:01.2\n",
+                             "#3\tSplit\t00:01:17.1\t00:00:01.7\n"};
+    Command(*w.dialog, wxID_COPY);
+    EXPECT_EQ(ClipboardText(), header + rows[0] + rows[1] + rows[2]) << "none selected: every row";
+
+    w.list->SetItemState(0, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    w.list->SetItemState(2, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    Command(*w.dialog, wxID_COPY);
+    EXPECT_EQ(ClipboardText(), header + rows[0] + rows[2]);
+
+    w.list->SetItemState(0, 0, wxLIST_STATE_SELECTED);
+    Command(*w.dialog, wxID_SELECTALL);
+    EXPECT_EQ(w.list->GetSelectedItemCount(), 3);
+
+    Click(*w.start); // stop: row #4
+    w.ResetAnswering(wxYES);
+    PutOnClipboard("untouched");
+    Command(*w.dialog, wxID_COPY);
+    EXPECT_EQ(ClipboardText(), "untouched") << "a reset leaves nothing to copy";
 }

@@ -7,6 +7,9 @@
 //   dismiss=PATTERN      closes it if it appears within three seconds (a message that may come)
 //   keys=PATTERN:K,K...  focuses it and types key combinations such as alt+s or Escape
 //   repeat=PATTERN:K:N:MS  focuses it once, then types K N times, one every MS milliseconds
+//   type=K,K...          types into whatever has the keyboard now (an open menu, say)
+//   rightclick=PATTERN:FX,FY  right-clicks at that fraction of its width and height
+//   clipboard=FILE       writes the clipboard's text to FILE (fails, status 3, if there is none)
 //   icon=PATTERN         fails (status 3) unless it has an icon of its own
 //   noicon=PATTERN       fails (status 3) if it has one
 // Status 1 when a window never appeared, 2 for bad usage.
@@ -17,6 +20,7 @@
 #include <fnmatch.h>
 
 #include <chrono>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -163,14 +167,19 @@ void TypeCombination(const std::string& combination)
     XFlush(s_display);
 }
 
-void TypeKeys(Window window, const std::string& keys)
+void TypeCombinations(const std::string& keys)
 {
-    Focus(window);
     for (const std::string& combination : Split(keys, ','))
     {
         TypeCombination(combination);
         Pause(400); // a button ignores a second activation within 250 ms
     }
+}
+
+void TypeKeys(Window window, const std::string& keys)
+{
+    Focus(window);
+    TypeCombinations(keys);
 }
 
 /// Types one combination at a steady rate, without taking the focus again each time.
@@ -183,6 +192,61 @@ void Repeat(Window window, const std::string& combination, int count, int millis
         TypeCombination(combination);
         std::this_thread::sleep_until(start + std::chrono::milliseconds(milliseconds) * i);
     }
+}
+
+void RightClick(Window window, double fx, double fy)
+{
+    XWindowAttributes attributes;
+    XGetWindowAttributes(s_display, window, &attributes);
+    int x = 0, y = 0;
+    Window child;
+    XTranslateCoordinates(s_display, window, DefaultRootWindow(s_display),
+                          static_cast<int>(attributes.width * fx),
+                          static_cast<int>(attributes.height * fy), &x, &y, &child);
+    XTestFakeMotionEvent(s_display, -1, x, y, CurrentTime);
+    XTestFakeButtonEvent(s_display, 3, True, CurrentTime);
+    XTestFakeButtonEvent(s_display, 3, False, CurrentTime);
+    XFlush(s_display);
+    Pause(400);
+}
+
+/// Asks the clipboard's owner for its text and writes it to `path`.
+bool SaveClipboard(const std::string& path)
+{
+    const Window own = XCreateSimpleWindow(s_display, DefaultRootWindow(s_display), 0, 0, 1, 1, 0, 0, 0);
+    const Atom property = XInternAtom(s_display, "WINDOW_DRIVER_CLIPBOARD", False);
+    XConvertSelection(s_display, XInternAtom(s_display, "CLIPBOARD", False),
+                      XInternAtom(s_display, "UTF8_STRING", False), property, own, CurrentTime);
+    XFlush(s_display);
+    bool saved = false;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(s_timeoutSeconds);
+    XEvent event;
+    while (std::chrono::steady_clock::now() < deadline)
+    {
+        if (!XCheckTypedWindowEvent(s_display, own, SelectionNotify, &event))
+        {
+            Pause(10);
+            continue;
+        }
+        Atom type;
+        int format;
+        unsigned long count, after;
+        unsigned char* data = nullptr;
+        if (event.xselection.property != None &&
+            XGetWindowProperty(s_display, own, property, 0, LONG_MAX / 4, True, AnyPropertyType,
+                               &type, &format, &count, &after, &data) == Success && data)
+        {
+            if (FILE* out = std::fopen(path.c_str(), "wb"))
+            {
+                saved = std::fwrite(data, 1, count, out) == count;
+                std::fclose(out);
+            }
+            XFree(data);
+        }
+        break;
+    }
+    XDestroyWindow(s_display, own);
+    return saved;
 }
 
 bool HasIcon(Window window)
@@ -216,6 +280,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "window_driver: no display\n");
         return 2;
     }
+    // A window can vanish between listing it and reading its title; that is no reason to stop.
+    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
     int status = 0;
     for (int i = 1; i < argc; ++i)
     {
@@ -249,6 +315,24 @@ int main(int argc, char** argv)
                 return 2;
             Repeat(WaitFor(parts[0]), parts[1], std::atoi(parts[2].c_str()),
                    std::atoi(parts[3].c_str()));
+        }
+        else if (verb == "type")
+            TypeCombinations(what);
+        else if (verb == "rightclick")
+        {
+            const std::size_t colon = what.rfind(':');
+            const std::vector<std::string> at = Split(what.substr(colon + 1), ',');
+            if (at.size() != 2)
+                return 2;
+            RightClick(WaitFor(what.substr(0, colon)), std::atof(at[0].c_str()), std::atof(at[1].c_str()));
+        }
+        else if (verb == "clipboard")
+        {
+            if (!SaveClipboard(what))
+            {
+                std::fprintf(stderr, "window_driver: no text on the clipboard\n");
+                status = 3;
+            }
         }
         else if (verb == "icon" || verb == "noicon")
         {

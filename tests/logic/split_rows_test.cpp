@@ -24,3 +24,17 @@ TEST(SplitRows, ShadeFollowsTheTheme)
     EXPECT_LT(shade.red, 100); // still dark: light text stays readable
     EXPECT_EQ(RowShade(true, {250, 250, 250}), (Rgb{255, 255, 255}));
 }
+
+TEST(SplitRows, CopiedTextFollowsTheRowsAskedForInTheirOrder)
+{
+    using namespace std::chrono_literals;
+    const std::vector<SplitRecord> records = {{75399ms, 75399ms, SplitAction::Split},
+                                              {76633ms, 1234ms, SplitAction::Stop},
+                                              {std::chrono::hours(100), 59999ms, SplitAction::Split}};
+    const SplitCopyTexts texts{"N", "A", "V", "L", "sp", "st"};
+    EXPECT_EQ(SplitRowsText(records, {2, 0, 7, -1}, texts),
+              "N\tA\tV\tL\n#3\tsp\t100:00:00.0\t00:00:59.9\n#1\tsp\t00:01:15.3\t00:01:15.3\n");
+    EXPECT_EQ(SplitRowsText(records, {}, texts),
+              "N\tA\tV\tL\n#1\tsp\t00:01:15.3\t00:01:15.3\n#2\tst\t00:01:16.6\t00:00:01.2\n"
+              "#3\tsp\t100:00:00.0\t00:00:59.9\n");
+}

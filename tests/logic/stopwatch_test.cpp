@@ -16,11 +16,15 @@ TEST(Stopwatch, ARunIsExactToTheMillisecond)
     watch.Start();
     clock.Advance(75399ms);
     EXPECT_EQ(watch.Total(), 75399ms);
-    EXPECT_EQ(watch.Split(), 75399ms); // the split reports the total at that instant
+    const StopwatchReading first = watch.Split(); // total and ended lap at that instant
+    EXPECT_EQ(first.total, 75399ms);
+    EXPECT_EQ(first.lap, 75399ms);
     EXPECT_EQ(watch.Lap(), 0ms);
 
     clock.Advance(1234ms);
-    EXPECT_EQ(watch.Stop(), 76633ms);
+    const StopwatchReading stopped = watch.Stop();
+    EXPECT_EQ(stopped.total, 76633ms);
+    EXPECT_EQ(stopped.lap, 1234ms);
     EXPECT_EQ(watch.Lap(), 1234ms);
 
     clock.Advance(std::chrono::hours(5)); // a pause counts for nothing
@@ -31,9 +35,11 @@ TEST(Stopwatch, ARunIsExactToTheMillisecond)
     clock.Advance(67ms);
     EXPECT_EQ(watch.Total(), 76700ms);
     EXPECT_EQ(watch.Lap(), 1301ms);
-    EXPECT_EQ(watch.Split(), 76700ms);
+    const StopwatchReading second = watch.Split(); // the lap left out the pause
+    EXPECT_EQ(second.total, 76700ms);
+    EXPECT_EQ(second.lap, 1301ms);
     clock.Advance(5ms);
-    EXPECT_EQ(watch.Stop(), 76705ms);
+    EXPECT_EQ(watch.Stop().total, 76705ms);
     EXPECT_EQ(watch.Lap(), 5ms);
 }
 
@@ -65,7 +71,7 @@ TEST(Stopwatch, ThousandStopResumeCyclesLoseNothing)
         const Milliseconds run{37 + (i * 7919) % 1013}; // odd, uneven periods
         clock.Advance(run);
         expected += run;
-        ASSERT_EQ(watch.Stop(), expected) << "cycle " << i;
+        ASSERT_EQ(watch.Stop().total, expected) << "cycle " << i;
         clock.Advance(Milliseconds{1 + (i * 104729) % 9973}); // odd pauses
     }
     EXPECT_EQ(watch.Total(), expected);
@@ -93,8 +99,8 @@ TEST(Stopwatch, StartWhileRunningAndStopWhileStoppedChangeNothing)
     clock.Advance(2s);
     watch.Start();
     EXPECT_EQ(watch.Total(), 2s);
-    EXPECT_EQ(watch.Stop(), 2s);
+    EXPECT_EQ(watch.Stop().total, 2s);
     clock.Advance(2s);
-    EXPECT_EQ(watch.Stop(), 2s);
+    EXPECT_EQ(watch.Stop().total, 2s);
     EXPECT_FALSE(watch.IsRunning());
 }
