@@ -4,6 +4,8 @@ find_program(MSGFMT msgfmt REQUIRED)
 find_program(XGETTEXT xgettext)
 find_program(MSGMERGE msgmerge)
 
+# Adding a language to po/LINGUAS reconfigures the build.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/po/LINGUAS)
 file(STRINGS ${CMAKE_SOURCE_DIR}/po/LINGUAS lapmark_linguas REGEX "^[^#]")
 string(REPLACE " " ";" lapmark_linguas "${lapmark_linguas}")
 set(LAPMARK_LINGUAS ${lapmark_linguas} CACHE INTERNAL "Languages with a catalog")

@@ -3,7 +3,8 @@
 #include "about/browser.h"
 #include "about/vendor.h"
 #include "about/version_info.h"
-#include "app/data_files.h"
+#include "resources/data_files.h"
+#include "resources/picture_loader.h"
 
 #include <wx/bmpbuttn.h>
 #include <wx/button.h>

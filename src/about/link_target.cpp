@@ -32,8 +32,9 @@ std::vector<wxString> OpenArguments(const wxString& command, const wxString& url
     std::vector<wxString> arguments;
     for (wxString argument : wxCmdLineParser::ConvertStringToArgs(command, wxCMD_LINE_SPLIT_UNIX))
     {
-        argument.Replace(LinkPlaceholder, url);
+        // The command's own "file://" goes first, so an address that holds one keeps it.
         argument.Replace("file://", "");
+        argument.Replace(LinkPlaceholder, url);
         arguments.push_back(argument);
     }
     return arguments;

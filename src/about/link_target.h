@@ -16,6 +16,6 @@ bool IsSafeLinkAddress(const wxString& url);
 inline constexpr char LinkPlaceholder[] = "LAPMARK-LINK-ADDRESS";
 
 /// Splits an open command (built with LinkPlaceholder as its file) into program arguments the
-/// way a Unix shell would, but without running one; removes every "file://"; and puts the
-/// address where the placeholder stood, so the address is always inside a single argument.
+/// way a Unix shell would, but without running one; removes every "file://" of the command; and
+/// then puts the address, unchanged, where the placeholder stood, always inside a single argument.
 std::vector<wxString> OpenArguments(const wxString& command, const wxString& url);

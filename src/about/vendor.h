@@ -2,13 +2,8 @@
 
 #include <wx/intl.h>
 
-// The vendor's names and addresses, each kept here only. The home page, the e-mail address, its
+// The vendor's addresses, each kept here only. The home page, the e-mail address, its
 // "mailto:" form and the copyright line are catalog keys too, so a translation may replace them.
-
-/// Names the settings store (with the application name).
-inline constexpr char VendorName[] = "Quillora";
-/// The program's name for the settings store.
-inline constexpr char ApplicationName[] = "Lapmark";
 
 /// Opened by the Update command and the About box's picture button; never translated.
 inline constexpr char DownloadPageUrl[] = "https://quillora.example/lapmark/download";

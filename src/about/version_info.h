@@ -1,11 +1,13 @@
 #pragma once
 
+#include "about/version_number.h"
+
 #include <wx/string.h>
 
 /// The build's version record, compiled in; the About box is its only reader.
 struct VersionInfo
 {
-    static constexpr const char* FullVersion = "1.1.119.671";
+    static constexpr const char* FullVersion = LAPMARK_VERSION;
     static constexpr int BuildNumber = 374;
     static constexpr const char* Day = "08";
     static constexpr const char* Month = "05";
@@ -19,7 +21,7 @@ enum BuildInfoFormat
     BuildInfoLong = 1,
 };
 
-/// "Version 1.1.119.671  (Build 374.08052011)": two blanks, the date as bare digits.
+/// "Version <version>  (Build 374.08052011)": two blanks, the date as bare digits.
 wxString VersionLine();
 
 /// The toolkit's version text; the long form adds the platform and "-Unicode build".

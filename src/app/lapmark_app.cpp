@@ -1,10 +1,11 @@
 #include "app/lapmark_app.h"
 
-#include "about/vendor.h"
-#include "app/data_files.h"
+#include "app/app_names.h"
 #include "app/settings_store.h"
 #include "l10n/language_dialogs.h"
 #include "mainwin/lapmark_dialog.h"
+#include "resources/data_files.h"
+#include "resources/picture_loader.h"
 
 #include <wx/config.h>
 #include <wx/icon.h>

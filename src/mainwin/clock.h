@@ -1,6 +1,10 @@
 #pragma once
 
-#include "mainwin/time_text.h"
+#include <chrono>
+#include <cstdint>
+
+/// Elapsed times are whole milliseconds in 64 bits: a 1000-hour run is nowhere near overflow.
+using Milliseconds = std::chrono::duration<std::int64_t, std::milli>;
 
 /// A monotonic source of the current instant, so tests can drive time by hand.
 class Clock

@@ -1,12 +1,16 @@
 #include "mainwin/stopwatch.h"
 
+StopwatchReading Stopwatch::At(Milliseconds now) const
+{
+    const Milliseconds period = now - m_periodStart;
+    return {m_elapsed.total + period, m_elapsed.lap + period};
+}
+
 void Stopwatch::Start()
 {
     if (m_running)
         return;
-    const Milliseconds now = m_clock.Now();
-    m_total = now - m_total;
-    m_lap = now - m_lap;
+    m_periodStart = m_clock.Now();
     m_running = true;
 }
 
@@ -14,39 +18,35 @@ StopwatchReading Stopwatch::Stop()
 {
     if (m_running)
     {
-        const Milliseconds now = m_clock.Now();
-        m_total = now - m_total;
-        m_lap = now - m_lap;
+        m_elapsed = At(m_clock.Now());
         m_running = false;
     }
-    return {m_total, m_lap};
+    return m_elapsed;
 }
 
 StopwatchReading Stopwatch::Split()
 {
     if (!m_running)
     {
-        const StopwatchReading ended{m_total, m_lap};
-        m_lap = Milliseconds{0};
+        const StopwatchReading ended = m_elapsed;
+        m_elapsed.lap = Milliseconds{0};
         return ended;
     }
     const Milliseconds now = m_clock.Now();
-    const StopwatchReading ended{now - m_total, now - m_lap};
-    m_lap = now;
+    const StopwatchReading ended = At(now);
+    // A new period and a new lap begin now; the total carries everything before them.
+    m_elapsed = {ended.total, Milliseconds{0}};
+    m_periodStart = now;
     return ended;
 }
 
 void Stopwatch::Reset()
 {
     m_running = false;
-    m_total = Milliseconds{0};
-    m_lap = Milliseconds{0};
+    m_elapsed = {Milliseconds{0}, Milliseconds{0}};
 }
 
 StopwatchReading Stopwatch::Read() const
 {
-    if (!m_running)
-        return {m_total, m_lap};
-    const Milliseconds now = m_clock.Now();
-    return {now - m_total, now - m_lap};
+    return m_running ? At(m_clock.Now()) : m_elapsed;
 }

@@ -29,16 +29,15 @@ public:
     bool IsRunning() const { return m_running; }
     /// Total and lap from a single clock reading (frozen while stopped), so the two agree.
     StopwatchReading Read() const;
-    /// The total time so far (frozen while stopped).
-    Milliseconds Total() const { return Read().total; }
-    /// The time of the current lap so far (frozen while stopped).
-    Milliseconds Lap() const { return Read().lap; }
 
 private:
+    /// Total and lap at `now`: what was measured before this period, plus the period so far.
+    StopwatchReading At(Milliseconds now) const;
+
     const Clock& m_clock;
     bool m_running = false;
-    // While running these are the virtual instants at which total and lap began, so that
-    // paused time is left out; while stopped they hold the frozen elapsed times.
-    Milliseconds m_total{0};
-    Milliseconds m_lap{0};
+    /// Total and lap measured up to the start of the current period (all of them while stopped).
+    StopwatchReading m_elapsed{Milliseconds{0}, Milliseconds{0}};
+    /// When the current running period began; meaningful only while running.
+    Milliseconds m_periodStart{0};
 };

@@ -1,11 +1,9 @@
 #pragma once
 
-#include <chrono>
+#include "mainwin/clock.h"
+
 #include <cstdint>
 #include <string>
-
-/// Elapsed times are whole milliseconds in 64 bits: a 1000-hour run is nowhere near overflow.
-using Milliseconds = std::chrono::duration<std::int64_t, std::milli>;
 
 /// The hours, minutes and seconds fields of a time text, each at least two digits wide.
 struct ClockFields

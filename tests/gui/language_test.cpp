@@ -32,7 +32,8 @@ protected:
 TEST_F(LanguageCommand, CancelStoresNothingAndSaysNothing)
 {
     ChoiceSeen seen;
-    wxTEST_DIALOG(PressLanguage(), wxExpectModal<wxSingleChoiceDialog>(-1, &seen));
+    wxTEST_DIALOG(PressLanguage(),
+                  wxExpectModal<wxSingleChoiceDialog>(-1, &seen).Describe("language list"));
     EXPECT_EQ(seen.count, 1);
     EXPECT_EQ(StoredLanguage(), "<nothing>");
 }
@@ -41,7 +42,8 @@ TEST_F(LanguageCommand, ListShowsFourRowsWithoutPreselectionOrParent)
 {
     wxConfigBase::Get()->Write(LanguageKey, "ja");
     ChoiceSeen seen;
-    wxTEST_DIALOG(PressLanguage(), wxExpectModal<wxSingleChoiceDialog>(-1, &seen));
+    wxTEST_DIALOG(PressLanguage(),
+                  wxExpectModal<wxSingleChoiceDialog>(-1, &seen).Describe("language list"));
     EXPECT_EQ(seen.caption, "Language selection");
     ASSERT_EQ(seen.rows.size(), 4u);
     EXPECT_EQ(seen.rows[0], "(Use default language)");
@@ -63,7 +65,8 @@ TEST_F(LanguageCommand, EveryChoiceIsStoredAndFollowedByTheRestartNotice)
     {
         SCOPED_TRACE(c.stored);
         MessageBoxSeen notice;
-        wxTEST_DIALOG(PressLanguage(), wxExpectModal<wxSingleChoiceDialog>(c.row),
+        wxTEST_DIALOG(PressLanguage(),
+                      wxExpectModal<wxSingleChoiceDialog>(c.row).Describe("language list"),
                       MessageBoxAnswer(wxOK, &notice).Describe("restart notice"));
         EXPECT_EQ(StoredLanguage(), c.stored);
         EXPECT_EQ(notice.count, 1);
@@ -100,7 +103,7 @@ TEST(Translations, JapaneseWindowEvenWithoutASystemJapaneseLocale)
 
         ChoiceSeen seen;
         wxTEST_DIALOG(Click(*FindControl<wxButton>(dialog, "ID_BUTTON_LANG")),
-                      wxExpectModal<wxSingleChoiceDialog>(-1, &seen));
+                      wxExpectModal<wxSingleChoiceDialog>(-1, &seen).Describe("language list"));
         EXPECT_EQ(seen.caption, U8("言語の選択"));
         ASSERT_EQ(seen.rows.size(), 4u);
         EXPECT_EQ(seen.rows[0], U8("（システムの既定の言語を使用）"));

@@ -33,18 +33,8 @@ TEST(MainWindow, AfterConstruction)
     EXPECT_EQ(dialog.GetDefaultItem(), start);
     EXPECT_EQ(FindControl<wxButton>(dialog, "wxID_ABOUT")->GetId(), wxID_ABOUT);
 
-    auto* display = FindControl<wxStaticText>(dialog, "ID_STATICTEXT_DISPLAY");
-    EXPECT_TRUE(display->HasFlag(wxST_NO_AUTORESIZE)) << "resized only when the text length changes";
-    auto* small = FindControl<wxStaticText>(dialog, "ID_STATICTEXT_SMALLDISP");
-    EXPECT_EQ(display->GetFont().GetPointSize(), 28);
-    EXPECT_EQ(display->GetFont().GetWeight(), wxFONTWEIGHT_BOLD);
-    EXPECT_EQ(small->GetFont().GetPointSize(), 16);
-    EXPECT_EQ(small->GetFont().GetWeight(), wxFONTWEIGHT_BOLD);
-
     auto* list = FindControl<wxListCtrl>(dialog, "ID_LISTCTRL_SPLIT");
     ASSERT_NE(list, nullptr);
-    EXPECT_TRUE(list->HasFlag(wxLC_REPORT));
-    EXPECT_TRUE(list->HasFlag(wxLC_VRULES));
     EXPECT_EQ(list->GetColumnCount(), 0) << "columns come with the init-dialog event";
     EXPECT_EQ(list->GetItemCount(), 0);
     EXPECT_TRUE(dialog.GetTimer().IsRunning()) << "started by the constructor";
@@ -71,19 +61,11 @@ TEST(MainWindow, AfterConstruction)
     }
 }
 
-TEST(MainWindow, StyleAndSizes)
+TEST(MainWindow, CannotShrinkAndGrowingTallerGrowsOnlyTheList)
 {
     FakeClock clock;
     LapmarkDialog dialog(nullptr, wxID_ANY, clock);
-    for (long flag : {wxRESIZE_BORDER, wxMINIMIZE_BOX, wxMAXIMIZE_BOX, wxCLOSE_BOX, wxSTAY_ON_TOP})
-        EXPECT_TRUE(dialog.HasFlag(flag)) << flag;
     EXPECT_EQ(dialog.GetMinSize(), dialog.GetSize()) << "cannot shrink below its content";
-}
-
-TEST(MainWindow, GrowingTallerGrowsOnlyTheList)
-{
-    FakeClock clock;
-    LapmarkDialog dialog(nullptr, wxID_ANY, clock);
     auto* list = FindControl<wxWindow>(dialog, "ID_LISTCTRL_SPLIT");
     auto* start = FindControl<wxWindow>(dialog, "ID_BUTTON_START");
     auto* reset = FindControl<wxWindow>(dialog, "ID_BUTTON_RESET");

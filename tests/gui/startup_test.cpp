@@ -1,7 +1,9 @@
 #include "app/lapmark_app.h"
 #include "app/settings_store.h"
 #include "gui_test.h"
+#include "guards.h"
 #include "temp_dir.h"
+#include "test_environment.h"
 
 #include <wx/app.h>
 #include <wx/config.h>
@@ -10,11 +12,9 @@
 TEST(StartUp, NamesComeBeforeTheStoreWhichRecordsDefaults)
 {
     TempDir dir;
-    wxString savedConfigHome;
-    const bool hadConfigHome = wxGetEnv("XDG_CONFIG_HOME", &savedConfigHome);
-    wxSetEnv("XDG_CONFIG_HOME", dir.Path().string());
-    wxConfigBase* testStore = wxConfigBase::Set(nullptr);
-    const wxString appName = wxTheApp->GetAppName();
+    EnvironmentGuard configHome("XDG_CONFIG_HOME", dir.Path().string());
+    GlobalConfigGuard noStoreYet;
+    AppIdentityGuard identity;
 
     wxConfigBase& store = PrepareSettingsStore(*wxTheApp);
     EXPECT_EQ(wxTheApp->GetVendorName(), "Quillora");
@@ -27,10 +27,9 @@ TEST(StartUp, NamesComeBeforeTheStoreWhichRecordsDefaults)
     EXPECT_EQ(file->GetPath(), dir.Path().string() + "/Lapmark/Lapmark.conf");
 
     EXPECT_EQ(&PrepareSettingsStore(*wxTheApp), &store) << "created once";
-    delete wxConfigBase::Set(testStore);
-    wxTheApp->SetAppName(appName);
-    if (hadConfigHome)
-        wxSetEnv("XDG_CONFIG_HOME", savedConfigHome);
-    else
-        wxUnsetEnv("XDG_CONFIG_HOME");
+}
+
+TEST(TestEnvironment, ThrowawayHome)
+{
+    ExpectThrowawayHome();
 }

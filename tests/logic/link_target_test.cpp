@@ -70,4 +70,9 @@ TEST(LinkTarget, EveryFileSchemeIsRemovedFromTheCommand)
     ASSERT_EQ(args.size(), 3u);
     EXPECT_EQ(args[1], "http://q/");
     EXPECT_EQ(args[2], "--base=x");
+
+    const wxString holdsOne = "https://host/go?next=file://x";
+    const std::vector<wxString> kept = OpenArguments(wxString("opener file://") + LinkPlaceholder, holdsOne);
+    ASSERT_EQ(kept.size(), 2u);
+    EXPECT_EQ(kept[1], holdsOne) << "the address reaches the browser unaltered";
 }

@@ -1,9 +1,10 @@
-#include "app/picture_check.h"
+#include "resources/picture_check.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
+#include <sstream>
 
 namespace
 {
@@ -62,11 +63,18 @@ std::string Ico(const std::vector<std::string>& images)
     }
     return ico;
 }
+std::string RefusalOf(const std::string& bytes)
+{
+    std::istringstream in(bytes);
+    return PictureRefusal(in);
+}
+
+const char* const OwnPictures[] = {"Lapmrak_01.ico", "quillora_logo.bmp", "quillora_stat_01.jpg"};
 } // namespace
 
 TEST(PictureCheck, OwnPicturesPass)
 {
-    for (const char* name : {"Lapmrak_01.ico", "quillora_logo.bmp", "quillora_stat_01.jpg"})
+    for (const char* name : OwnPictures)
         EXPECT_EQ(PictureRefusal(std::string(LAPMARK_SOURCE_DIR) + "/img/" + name), "") << name;
 }
 
@@ -107,4 +115,60 @@ TEST(PictureCheck, SizesAreReadFromEveryFormatAndCappedAt4096)
         EXPECT_EQ(refusal.empty(), c.accepted) << c.name << ": " << refusal;
     }
     EXPECT_NE(PictureRefusal("/nonexistent/picture.bmp"), "");
+}
+
+TEST(PictureCheck, WidthAndHeightAreToldApartInEveryFormat)
+{
+    const struct
+    {
+        const char* name;
+        std::string bytes;
+        const char* claim;
+    } cases[] = {
+        {"bmp wide", Bmp(5000, 16), "claims 5000 x 16 "},
+        {"bmp tall", Bmp(16, 5000), "claims 16 x 5000 "},
+        {"bmp tall top-down", Bmp(16, -5000), "claims 16 x 5000 "},
+        {"png wide", Png(5000, 16), "claims 5000 x 16 "},
+        {"png tall", Png(16, 5000), "claims 16 x 5000 "},
+        {"jpeg wide", Jpeg(5000, 16), "claims 5000 x 16 "},
+        {"jpeg tall", Jpeg(16, 5000), "claims 16 x 5000 "},
+        {"ico bitmap wide", Ico({Dib(5000, 32)}), "claims 5000 x 16 "},
+        {"ico bitmap tall", Ico({Dib(16, 10000)}), "claims 16 x 5000 "},
+        {"ico png wide", Ico({Png(5000, 16)}), "claims 5000 x 16 "},
+        {"ico png tall", Ico({Png(16, 5000)}), "claims 16 x 5000 "},
+    };
+    for (const auto& c : cases)
+        EXPECT_NE(RefusalOf(c.bytes).find(c.claim), std::string::npos) << c.name << ": " << RefusalOf(c.bytes);
+}
+
+// Meant for the sanitizer build, where any read past the bytes read fails the test.
+TEST(PictureCheck, EveryPrefixAndThousandsOfMutatedHeadersAreReadSafely)
+{
+    std::mt19937 random(20261208); // fixed: the same files every run
+    int accepted = 0;
+    for (const char* name : OwnPictures)
+    {
+        SCOPED_TRACE(name);
+        const std::string bytes = ReadWholeFile(std::string(LAPMARK_SOURCE_DIR) + "/img/" + name);
+        ASSERT_GT(bytes.size(), 96u);
+        for (std::size_t length = 0; length <= 96; ++length)
+        {
+            const std::string refusal = RefusalOf(bytes.substr(0, length));
+            if (length <= 20)
+            {
+                EXPECT_NE(refusal, "") << "a " << length << "-byte start cannot be a whole picture";
+            }
+        }
+        for (int i = 0; i < 1500; ++i)
+        {
+            std::string mutated = bytes;
+            const int changes = 1 + static_cast<int>(random() % 4);
+            for (int c = 0; c < changes; ++c)
+                mutated[random() % 96] = static_cast<char>(random());
+            if (random() % 4 == 0)
+                mutated.resize(random() % mutated.size()); // cut short as well
+            accepted += RefusalOf(mutated).empty() ? 1 : 0;
+        }
+    }
+    EXPECT_GT(accepted, 0) << "some mutations leave a readable header";
 }

@@ -36,10 +36,3 @@ TEST(RunState, EveryStateAndButton)
     EXPECT_EQ(StateAfter(RunState::Stopped, RunCommand::ConfirmReset, false), RunState::Stopped);
     EXPECT_EQ(StateAfter(RunState::Idle, RunCommand::ConfirmReset, false), RunState::Idle);
 }
-
-TEST(RunState, ValuesAreFixed)
-{
-    EXPECT_EQ(static_cast<int>(RunState::Running), 0);
-    EXPECT_EQ(static_cast<int>(RunState::Idle), 1);
-    EXPECT_EQ(static_cast<int>(RunState::Stopped), 2);
-}

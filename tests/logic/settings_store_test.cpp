@@ -83,6 +83,9 @@ TEST(SettingsStore, DamagedFileIsNeverOverwrittenWithAPartialOne)
     } cases[] = {
         {"garbage lines", "ui_language=ja\nthis line has no equals sign\n[broken\n"},
         {"binary bytes", std::string("ui_language=ja\n\x01\x02\xff\xfe\x00\x80zz\n", 22)},
+        // The parser only warns about these two, and still they are damage.
+        {"text after a group header", "ui_language=ja\n[Window] junk\nx=10\n"},
+        {"the same key twice", "ui_language=ja\nui_language=zh_CN\n"},
     };
     for (const auto& c : cases)
     {

@@ -11,36 +11,36 @@ TEST(Stopwatch, ARunIsExactToTheMillisecond)
 {
     FakeClock clock;
     Stopwatch watch(clock);
-    EXPECT_EQ(watch.Total(), 0ms);
+    EXPECT_EQ(watch.Read().total, 0ms);
 
     watch.Start();
     clock.Advance(75399ms);
-    EXPECT_EQ(watch.Total(), 75399ms);
+    EXPECT_EQ(watch.Read().total, 75399ms);
     const StopwatchReading first = watch.Split(); // total and ended lap at that instant
     EXPECT_EQ(first.total, 75399ms);
     EXPECT_EQ(first.lap, 75399ms);
-    EXPECT_EQ(watch.Lap(), 0ms);
+    EXPECT_EQ(watch.Read().lap, 0ms);
 
     clock.Advance(1234ms);
     const StopwatchReading stopped = watch.Stop();
     EXPECT_EQ(stopped.total, 76633ms);
     EXPECT_EQ(stopped.lap, 1234ms);
-    EXPECT_EQ(watch.Lap(), 1234ms);
+    EXPECT_EQ(watch.Read().lap, 1234ms);
 
     clock.Advance(std::chrono::hours(5)); // a pause counts for nothing
-    EXPECT_EQ(watch.Total(), 76633ms);
-    EXPECT_EQ(watch.Lap(), 1234ms);
+    EXPECT_EQ(watch.Read().total, 76633ms);
+    EXPECT_EQ(watch.Read().lap, 1234ms);
 
     watch.Start();
     clock.Advance(67ms);
-    EXPECT_EQ(watch.Total(), 76700ms);
-    EXPECT_EQ(watch.Lap(), 1301ms);
+    EXPECT_EQ(watch.Read().total, 76700ms);
+    EXPECT_EQ(watch.Read().lap, 1301ms);
     const StopwatchReading second = watch.Split(); // the lap left out the pause
     EXPECT_EQ(second.total, 76700ms);
     EXPECT_EQ(second.lap, 1301ms);
     clock.Advance(5ms);
     EXPECT_EQ(watch.Stop().total, 76705ms);
-    EXPECT_EQ(watch.Lap(), 5ms);
+    EXPECT_EQ(watch.Read().lap, 5ms);
 }
 
 TEST(Stopwatch, ResetStartsTheNextRunFromZero)
@@ -51,13 +51,13 @@ TEST(Stopwatch, ResetStartsTheNextRunFromZero)
     clock.Advance(10s);
     watch.Stop();
     watch.Reset();
-    EXPECT_EQ(watch.Total(), 0ms);
-    EXPECT_EQ(watch.Lap(), 0ms);
+    EXPECT_EQ(watch.Read().total, 0ms);
+    EXPECT_EQ(watch.Read().lap, 0ms);
     clock.Advance(3s);
     watch.Start();
     clock.Advance(250ms);
-    EXPECT_EQ(watch.Total(), 250ms);
-    EXPECT_EQ(watch.Lap(), 250ms);
+    EXPECT_EQ(watch.Read().total, 250ms);
+    EXPECT_EQ(watch.Read().lap, 250ms);
 }
 
 TEST(Stopwatch, ThousandStopResumeCyclesLoseNothing)
@@ -74,21 +74,8 @@ TEST(Stopwatch, ThousandStopResumeCyclesLoseNothing)
         ASSERT_EQ(watch.Stop().total, expected) << "cycle " << i;
         clock.Advance(Milliseconds{1 + (i * 104729) % 9973}); // odd pauses
     }
-    EXPECT_EQ(watch.Total(), expected);
-    EXPECT_EQ(watch.Lap(), expected);
-}
-
-TEST(Stopwatch, OnlyTheInjectedClockMovesTheReadouts)
-{
-    // The real clock is the steady one, which changes of the wall clock do not move.
-    static_assert(std::chrono::steady_clock::is_steady);
-    FakeClock clock;
-    Stopwatch watch(clock);
-    watch.Start();
-    clock.Advance(1500ms);
-    const Milliseconds total = watch.Total();
-    EXPECT_EQ(watch.Total(), total);
-    EXPECT_EQ(watch.Lap(), total);
+    EXPECT_EQ(watch.Read().total, expected);
+    EXPECT_EQ(watch.Read().lap, expected);
 }
 
 TEST(Stopwatch, StartWhileRunningAndStopWhileStoppedChangeNothing)
@@ -98,7 +85,7 @@ TEST(Stopwatch, StartWhileRunningAndStopWhileStoppedChangeNothing)
     watch.Start();
     clock.Advance(2s);
     watch.Start();
-    EXPECT_EQ(watch.Total(), 2s);
+    EXPECT_EQ(watch.Read().total, 2s);
     EXPECT_EQ(watch.Stop().total, 2s);
     clock.Advance(2s);
     EXPECT_EQ(watch.Stop().total, 2s);

@@ -6,7 +6,7 @@
 
 TEST(VersionInfo, VersionLineIsExact)
 {
-    EXPECT_EQ(VersionLine(), "Version 1.1.119.671  (Build 374.08052011)");
+    EXPECT_EQ(VersionLine(), "Version " LAPMARK_VERSION "  (Build 374.08052011)");
 }
 
 TEST(VersionInfo, BuildInfoJoinsItsPartsWithoutBlanks)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <wx/arrstr.h>
-#include <wx/image.h>
 #include <wx/string.h>
 
 /// The program's pictures, relative to a picture folder. The icon is the window's and the About
@@ -26,8 +25,3 @@ DataFolders ProgramDataFolders();
 
 /// The first existing `relative` file below the picture folders, or "" when there is none.
 wxString FindPicture(const wxString& relative, const DataFolders& folders = ProgramDataFolders());
-
-/// The picture `relative` from the first folder that has it, or an invalid image when it is
-/// missing, damaged or too large; a refused file is reported on the standard error, never in a
-/// box, and the window then simply shows no picture.
-wxImage LoadPicture(const wxString& relative);

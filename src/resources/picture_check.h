@@ -1,5 +1,6 @@
 #pragma once
 
+#include <istream>
 #include <string>
 
 /// Pictures wider or taller than this are refused: their pixels alone would take 64 MiB or more.
@@ -10,3 +11,6 @@ inline constexpr long MaxPictureSide = 4096;
 /// a header too short to tell, is refused, so no pixel memory is ever sized from an unchecked
 /// header.
 std::string PictureRefusal(const std::string& path);
+
+/// The same check over the picture's bytes in a stream.
+std::string PictureRefusal(std::istream& in);

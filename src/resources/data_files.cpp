@@ -1,11 +1,7 @@
-#include "app/data_files.h"
-
-#include "app/picture_check.h"
+#include "resources/data_files.h"
 
 #include <wx/filefn.h>
 #include <wx/filename.h>
-#include <wx/log.h>
-#include <wx/msgout.h>
 #include <wx/stdpaths.h>
 
 #ifndef LAPMARK_BIN_TO_DATA
@@ -42,25 +38,6 @@ DataFolders ProgramDataFolders()
     // "." rather than the working directory's name: asking for the name fails, with an error
     // box, when the directory has been removed, while relative paths merely find nothing.
     return DataFoldersFor(".", wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath());
-}
-
-wxImage LoadPicture(const wxString& relative)
-{
-    const wxString path = FindPicture(relative);
-    if (path.empty())
-        return wxImage();
-    const std::string refusal = PictureRefusal(std::string(path.fn_str()));
-    wxImage image;
-    if (refusal.empty())
-    {
-        wxLogNull quiet; // the toolkit's own complaint would open a box
-        image.LoadFile(path, wxBITMAP_TYPE_ANY, -1);
-    }
-    if (!image.IsOk())
-        wxMessageOutputStderr().Printf("Lapmark: the picture \"%s\" %s; it is not shown.\n", path,
-                                       refusal.empty() ? wxString("cannot be decoded")
-                                                       : wxString::FromUTF8(refusal));
-    return image;
 }
 
 wxString FindPicture(const wxString& relative, const DataFolders& folders)

@@ -1,8 +1,8 @@
-#include "app/data_files.h"
-#include "gui_test.h"
+#include "guards.h"
+#include "resources/data_files.h"
 #include "temp_dir.h"
 
-#include <wx/filefn.h>
+#include <gtest/gtest.h>
 
 #include <filesystem>
 
@@ -19,8 +19,8 @@ TEST(DataFiles, WorkingDirectoryThenBesideTheProgramThenInstalled)
         fs::create_directories(dir / "img");
         WriteWholeFile((dir / "img" / "icon.ico").string(), dir.string());
     }
-    const wxString previous = wxGetCwd();
-    ASSERT_TRUE(wxSetWorkingDirectory(cwd.string()));
+    WorkingDirectoryGuard inWork(cwd.string());
+    ASSERT_TRUE(inWork.Changed());
     const DataFolders folders = DataFoldersFor(wxGetCwd(), bin.string());
 
     EXPECT_EQ(FindPicture("img/icon.ico", folders), (cwd / "img" / "icon.ico").string());
@@ -35,5 +35,4 @@ TEST(DataFiles, WorkingDirectoryThenBesideTheProgramThenInstalled)
     EXPECT_EQ(folders.catalogs[0], (cwd / "locales").string());
     EXPECT_EQ(folders.catalogs[1], (bin / "locales").string());
     EXPECT_EQ(folders.catalogs[2], (root.Path() / "prefix" / "share" / "locale").string());
-    wxSetWorkingDirectory(previous);
 }

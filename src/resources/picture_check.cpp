@@ -1,5 +1,6 @@
-#include "app/picture_check.h"
+#include "resources/picture_check.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -10,7 +11,7 @@ namespace
 using Bytes = std::vector<unsigned char>;
 
 /// The first `count` bytes at `offset` (fewer at the end of the file).
-Bytes ReadAt(std::ifstream& in, std::uint64_t offset, std::size_t count)
+Bytes ReadAt(std::istream& in, std::uint64_t offset, std::size_t count)
 {
     Bytes bytes(count);
     in.clear();
@@ -18,6 +19,12 @@ Bytes ReadAt(std::ifstream& in, std::uint64_t offset, std::size_t count)
     in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(count));
     bytes.resize(static_cast<std::size_t>(in.gcount()));
     return bytes;
+}
+
+/// True when `b` holds `count` bytes from `at`: every read below is checked by it first.
+bool Has(const Bytes& b, std::size_t at, std::size_t count)
+{
+    return at <= b.size() && count <= b.size() - at;
 }
 
 std::uint32_t Le16(const Bytes& b, std::size_t at) { return b[at] | (b[at + 1] << 8); }
@@ -40,7 +47,7 @@ struct Size
 Size PngSize(const Bytes& b)
 {
     static const unsigned char signature[] = {0x89, 'P', 'N', 'G', 0x0d, 0x0a, 0x1a, 0x0a};
-    if (b.size() < 24 || !std::equal(std::begin(signature), std::end(signature), b.begin()))
+    if (!Has(b, 0, 24) || !std::equal(std::begin(signature), std::end(signature), b.begin()))
         return {};
     return {static_cast<long>(Be32(b, 16)), static_cast<long>(Be32(b, 20))};
 }
@@ -48,7 +55,7 @@ Size PngSize(const Bytes& b)
 /// A BITMAPINFOHEADER (or larger) at the start of `b`; heights may be negative (top-down).
 Size DibSize(const Bytes& b, bool inIcon)
 {
-    if (b.size() < 12)
+    if (!Has(b, 0, 12))
         return {};
     const std::uint32_t headerSize = Le32(b, 0);
     long width, height;
@@ -59,7 +66,7 @@ Size DibSize(const Bytes& b, bool inIcon)
     }
     else
     {
-        if (b.size() < 12 || headerSize < 16)
+        if (headerSize < 16)
             return {};
         width = static_cast<std::int32_t>(Le32(b, 4));
         height = static_cast<std::int32_t>(Le32(b, 8));
@@ -73,19 +80,19 @@ Size DibSize(const Bytes& b, bool inIcon)
     return {width, height};
 }
 
-Size BmpSize(std::ifstream& in)
+Size BmpSize(std::istream& in)
 {
     const Bytes b = ReadAt(in, 14, 40);
     return DibSize(b, false);
 }
 
-Size JpegSize(std::ifstream& in)
+Size JpegSize(std::istream& in)
 {
     std::uint64_t at = 2;
     for (int markers = 0; markers < 10000; ++markers)
     {
         const Bytes m = ReadAt(in, at, 9);
-        if (m.size() < 4 || m[0] != 0xff)
+        if (!Has(m, 0, 4) || m[0] != 0xff)
             return {};
         const unsigned char kind = m[1];
         if (kind == 0xff)
@@ -101,7 +108,7 @@ Size JpegSize(std::ifstream& in)
         // Start-of-frame markers carry the size; C4, C8 and CC are other tables.
         if (kind >= 0xc0 && kind <= 0xcf && kind != 0xc4 && kind != 0xc8 && kind != 0xcc)
         {
-            if (m.size() < 9)
+            if (!Has(m, 0, 9))
                 return {};
             return {static_cast<long>(Be16(m, 7)), static_cast<long>(Be16(m, 5))};
         }
@@ -113,9 +120,11 @@ Size JpegSize(std::ifstream& in)
 }
 
 /// The largest of the images in an icon file, each checked by its own header.
-Size IcoSize(std::ifstream& in)
+Size IcoSize(std::istream& in)
 {
     const Bytes header = ReadAt(in, 0, 6);
+    if (!Has(header, 0, 6))
+        return {};
     const std::uint32_t count = Le16(header, 4);
     if (count == 0)
         return {};
@@ -123,7 +132,7 @@ Size IcoSize(std::ifstream& in)
     for (std::uint32_t i = 0; i < count; ++i)
     {
         const Bytes entry = ReadAt(in, 6 + 16 * i, 16);
-        if (entry.size() < 16)
+        if (!Has(entry, 0, 16))
             return {};
         const Bytes image = ReadAt(in, Le32(entry, 12), 40);
         Size size = PngSize(image);
@@ -143,15 +152,23 @@ std::string PictureRefusal(const std::string& path)
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return "cannot be read";
+    return PictureRefusal(in);
+}
+
+std::string PictureRefusal(std::istream& in)
+{
     const Bytes start = ReadAt(in, 0, 24);
+    const auto startsWith = [&start](std::initializer_list<unsigned char> magic) {
+        return Has(start, 0, magic.size()) && std::equal(magic.begin(), magic.end(), start.begin());
+    };
     Size size;
-    if (start.size() >= 2 && start[0] == 'B' && start[1] == 'M')
+    if (startsWith({'B', 'M'}))
         size = BmpSize(in);
-    else if (start.size() >= 4 && start[0] == 0 && start[1] == 0 && start[2] == 1 && start[3] == 0)
+    else if (startsWith({0, 0, 1, 0}))
         size = IcoSize(in);
-    else if (start.size() >= 3 && start[0] == 0xff && start[1] == 0xd8 && start[2] == 0xff)
+    else if (startsWith({0xff, 0xd8, 0xff}))
         size = JpegSize(in);
-    else if (start.size() >= 8 && start[0] == 0x89)
+    else if (startsWith({0x89}))
         size = PngSize(start);
     else
         return "is not a BMP, ICO, PNG or JPEG picture";

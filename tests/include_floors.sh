@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Every include between rooms runs downward, floor by floor: resources at the bottom, then l10n
+# and about (which know nothing of each other), then mainwin, then app on top.
+#   include_floors.sh SOURCE_DIR
+set -u
+cd "$1" || exit 2
+floor() { case $1 in resources) echo 0 ;; l10n | about) echo 1 ;; mainwin) echo 2 ;; app) echo 3 ;; *) echo 9 ;; esac; }
+failures=0 passes=0
+while IFS=: read -r file line text; do
+  from=${file#src/}
+  from=${from%%/*}
+  to=$(sed -E 's/.*#include "([a-z0-9]+)\/.*/\1/' <<< "$text")
+  [ "$from" = "$to" ] && continue
+  if [ "$(floor "$to")" -lt "$(floor "$from")" ]; then
+    passes=$((passes + 1))
+  else
+    failures=$((failures + 1))
+    echo "FAILED: $file:$line includes $to, which is not below $from"
+  fi
+done < <(grep -rn '#include "[a-z0-9]*/' src)
+echo "$passes passed, $failures failed"
+[ "$failures" -eq 0 ] && [ "$passes" -gt 0 ]
