@@ -2,6 +2,7 @@
 
 #include "app/app_names.h"
 #include "app/settings_store.h"
+#include "l10n/catalog_loader.h"
 #include "l10n/language_dialogs.h"
 #include "mainwin/lapmark_dialog.h"
 #include "resources/data_files.h"
@@ -47,7 +48,8 @@ bool LapmarkApp::OnInit()
 {
     PrepareSettingsStore(*this);
     // Catalogs below the working directory win, then beside the program, then installed ones.
-    for (const wxString& folder : ProgramDataFolders().catalogs)
+    const wxArrayString catalogFolders = ProgramDataFolders().catalogs;
+    for (const wxString& folder : catalogFolders)
         wxLocale::AddCatalogLookupPathPrefix(folder);
     const int language = ReadLanguagePreference();
     bool systemLocale = false;
@@ -55,10 +57,17 @@ bool LapmarkApp::OnInit()
         // A system without this language's C locale still gets our catalogs, which are all the
         // program needs; a warning box at every start would only alarm the user.
         wxLogNull quiet;
-        systemLocale = m_locale.Init(language, wxLOCALE_LOAD_DEFAULT);
+        systemLocale = m_locale.Init(language, wxLOCALE_DONT_LOAD_DEFAULT);
     }
     if (!systemLocale)
         wxLogVerbose("The system has no locale for language %d.", language);
+    // The toolkit's catalog and ours, looked for only in the languages this run can use.
+    if (wxTranslations* translations = wxTranslations::Get())
+    {
+        translations->SetLoader(new ChosenLanguagesLoader(CatalogPrefixes(catalogFolders),
+                                                          CatalogLanguageNames(language)));
+        translations->AddStdCatalog();
+    }
     m_locale.AddCatalog("Lapmark");
     wxInitAllImageHandlers();
 

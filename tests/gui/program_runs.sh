@@ -57,4 +57,10 @@ expect first_start "a cancelled question stores no choice" grep -qx "ui_language
 run_program japanese "$lapmark" "$build" "ui_language=ja" "close=Lapmark ラップタイマー"
 ran_cleanly japanese
 
+# "default" follows the system's language, from LANG or the list of preferred ones in LANGUAGE.
+LANG=ja_JP.UTF-8 run_program system_japanese "$lapmark" "$build" "ui_language=default" "close=Lapmark ラップタイマー"
+ran_cleanly system_japanese
+LANG=C LANGUAGE=fr:zh_CN run_program preferred_chinese "$lapmark" "$build" "ui_language=default" "close=Lapmark 计时器"
+ran_cleanly preferred_chinese
+
 finish

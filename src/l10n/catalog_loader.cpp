@@ -1,0 +1,76 @@
+#include "l10n/catalog_loader.h"
+
+#include <wx/filefn.h>
+#include <wx/intl.h>
+#include <wx/stdpaths.h>
+#include <wx/uilocale.h>
+#include <wx/utils.h>
+
+namespace
+{
+void AddOnce(wxArrayString& names, const wxString& name)
+{
+    if (!name.empty() && names.Index(name) == wxNOT_FOUND)
+        names.Add(name);
+}
+
+/// The name and, for a name with a country part, the language alone.
+void AddWithBase(wxArrayString& names, const wxString& name)
+{
+    AddOnce(names, name);
+    AddOnce(names, name.BeforeFirst('_'));
+}
+} // namespace
+
+ChosenLanguagesLoader::ChosenLanguagesLoader(const wxArrayString& prefixes,
+                                             const wxArrayString& languages)
+    : m_prefixes(prefixes), m_languages(languages)
+{
+}
+
+wxArrayString ChosenLanguagesLoader::GetAvailableTranslations(const wxString& domain) const
+{
+    wxArrayString available;
+    for (const wxString& language : m_languages)
+        for (const wxString& prefix : m_prefixes)
+        {
+            const wxString folder = prefix + wxFILE_SEP_PATH + language + wxFILE_SEP_PATH;
+            if (wxFileExists(folder + "LC_MESSAGES" + wxFILE_SEP_PATH + domain + ".mo") ||
+                wxFileExists(folder + domain + ".mo"))
+            {
+                available.Add(language);
+                break;
+            }
+        }
+    return available;
+}
+
+wxArrayString CatalogLanguageNames(int language)
+{
+    wxArrayString names;
+    if (language == wxLANGUAGE_DEFAULT)
+    {
+        for (const wxString& preferred : wxUILocale::GetPreferredUILanguages())
+            AddWithBase(names, preferred);
+    }
+    else if (const wxLanguageInfo* info = wxLocale::GetLanguageInfo(language))
+    {
+        AddWithBase(names, info->CanonicalName);
+    }
+    return names;
+}
+
+wxArrayString CatalogPrefixes(const wxArrayString& programFolders)
+{
+    wxArrayString prefixes;
+    for (const wxString& folder : programFolders)
+        AddOnce(prefixes, folder);
+    // The toolkit's own places, in its order: its resources, its installation, LC_PATH.
+    AddOnce(prefixes, wxStandardPaths::Get().GetResourcesDir());
+    AddOnce(prefixes, wxStandardPaths::Get().GetInstallPrefix() + "/share/locale");
+    wxString lcPath;
+    if (wxGetEnv("LC_PATH", &lcPath))
+        AddOnce(prefixes, lcPath);
+    AddOnce(prefixes, wxString(wxGetInstallPrefix()) + "/share/locale");
+    return prefixes;
+}

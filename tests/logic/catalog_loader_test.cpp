@@ -1,0 +1,55 @@
+#include "guards.h"
+#include "l10n/catalog_loader.h"
+#include "temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <wx/intl.h>
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace
+{
+std::vector<wxString> Names(const wxArrayString& names)
+{
+    return std::vector<wxString>(names.begin(), names.end());
+}
+} // namespace
+
+TEST(CatalogLoader, ReportsOnlyTheChosenLanguagesThatHaveTheCatalog)
+{
+    TempDir ours, system;
+    for (const fs::path& file : {ours.Path() / "ja" / "LC_MESSAGES" / "Lapmark.mo",
+                                 system.Path() / "zh_CN" / "Lapmark.mo",
+                                 system.Path() / "de" / "LC_MESSAGES" / "Lapmark.mo",
+                                 system.Path() / "fr" / "LC_MESSAGES" / "other.mo"})
+    {
+        fs::create_directories(file.parent_path());
+        WriteWholeFile(file.string(), "catalog");
+    }
+    wxArrayString prefixes;
+    prefixes.Add(ours.Path().string());
+    prefixes.Add(system.Path().string());
+    wxArrayString chosen;
+    for (const char* name : {"zh_CN", "zh", "ja", "fr"})
+        chosen.Add(name);
+    const ChosenLanguagesLoader loader(prefixes, chosen);
+    EXPECT_EQ(Names(loader.GetAvailableTranslations("Lapmark")), (std::vector<wxString>{"zh_CN", "ja"}))
+        << "de has the catalog but was not chosen; fr has another one";
+    EXPECT_EQ(Names(loader.GetAvailableTranslations("other")), (std::vector<wxString>{"fr"}));
+}
+
+TEST(CatalogLoader, NamesOfAChosenLanguageOrOfThePreferredOnes)
+{
+    EXPECT_EQ(Names(CatalogLanguageNames(wxLANGUAGE_CHINESE_SIMPLIFIED)),
+              (std::vector<wxString>{"zh_CN", "zh"}));
+    EXPECT_EQ(Names(CatalogLanguageNames(wxLANGUAGE_JAPANESE)), (std::vector<wxString>{"ja"}));
+
+    EnvironmentGuard preferred("LANGUAGE", "fr:zh_CN");
+    EnvironmentGuard locale("LC_ALL", "C");
+    const std::vector<wxString> names = Names(CatalogLanguageNames(wxLANGUAGE_DEFAULT));
+    for (const char* name : {"fr", "zh_CN", "zh"})
+        EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << name;
+}
