@@ -42,6 +42,29 @@ status=$?
 expect no_display "no display ends non-zero (got $status)" test "$status" -ne 0 -a "$status" -ne 124
 expect no_display "the toolkit says why" test -s "$work/no_display.out"
 
+# The command line answers without a display; an unknown option is refused with the usage.
+headless() { # NAME ARGS...: runs the program with no display, output in $work/NAME.{out,err}
+  local name=$1
+  shift
+  env -u DISPLAY -u WAYLAND_DISPLAY timeout 30 "$lapmark" "$@" > "$work/$name.out" 2> "$work/$name.err"
+  status=$?
+}
+headless help --help
+expect help "--help ends with status 0 (got $status)" test "$status" -eq 0
+expect help "--help prints the usage" grep -q "^Usage: lapmark \\[-h\\] \\[--version\\] \\[--verbose\\]" "$work/help.out"
+headless short_help -h
+expect short_help "-h ends with status 0 (got $status)" test "$status" -eq 0
+headless version --version
+expect version "--version ends with status 0 (got $status)" test "$status" -eq 0
+expect version "--version prints the name, version and build" grep -Eq "^Lapmark [0-9.]+ \\(build [0-9]+\\)$" "$work/version.out"
+headless unknown --no-such-option
+expect unknown "an unknown option ends non-zero" test "$status" -ne 0
+expect unknown "and shows the usage on the standard error" grep -q "^Usage: lapmark" "$work/unknown.err"
+expect unknown "and nothing on the standard output" test ! -s "$work/unknown.out"
+
+program_args=--verbose run_program verbose "$lapmark" "$build" "ui_language=default" "dismiss=Lapmark Information" "close=$main"
+ran_cleanly verbose
+
 # A copy of the program alone in a folder: no icon below its working directory, beside it or
 # installed. The window opens without an icon of its own.
 mkdir -p "$work/bare"
