@@ -5,33 +5,14 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include "window_title.h"
+
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <unistd.h>
-
-namespace
-{
-std::string Title(Display* display, Window window)
-{
-    Atom type;
-    int format;
-    unsigned long count, after;
-    unsigned char* data = nullptr;
-    std::string title;
-    if (XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False), 0, 1024,
-                           False, XInternAtom(display, "UTF8_STRING", False), &type, &format,
-                           &count, &after, &data) == Success &&
-        data)
-    {
-        title.assign(reinterpret_cast<char*>(data), count);
-        XFree(data);
-    }
-    return title;
-}
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -61,7 +42,7 @@ int main(int argc, char** argv)
     {
         XEvent event;
         XNextEvent(display, &event);
-        if (event.type == MapNotify && Title(display, event.xmap.window) == argv[1])
+        if (event.type == MapNotify && WindowTitle(display, event.xmap.window) == argv[1])
             break;
     }
     const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin).count();

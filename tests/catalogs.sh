@@ -5,20 +5,9 @@
 #   catalogs.sh SOURCE_DIR BUILD_DIR
 set -u
 source=$1 build=$2
+. "$(dirname "$0")/checks.sh"
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0 passes=0
-check() { # WHAT COMMAND...
-  local what=$1
-  shift
-  if "$@" > "$work/out" 2>&1; then
-    passes=$((passes + 1))
-  else
-    failures=$((failures + 1))
-    echo "FAILED: $what"
-    sed 's/^/    /' "$work/out" | head -20
-  fi
-}
+trap 'rm -rf "$work" "$check_log"' EXIT
 
 # The texts the sources use now, whatever po/Lapmark.pot says.
 (cd "$source" && find src -name '*.cpp' -o -name '*.h' | sort |
@@ -37,5 +26,4 @@ for lang in $(grep -v '^[[:space:]]*#' "$source/po/LINGUAS"); do
   check "$lang: the build compiled it" test -s "$build/locales/$lang/LC_MESSAGES/Lapmark.mo"
 done
 check "po/LINGUAS names at least one language" test "$languages" -gt 0
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish

@@ -7,30 +7,21 @@
 set -u
 build=$1
 command -v lintian > /dev/null || { echo "lintian is not installed"; exit 77; }
+. "$(dirname "$0")/checks.sh"
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0 passes=0
-expect() { # WHAT COMMAND...
-  local what=$1
-  shift
-  if "$@"; then passes=$((passes + 1)); else failures=$((failures + 1)); echo "FAILED: $what"; fi
-}
+trap 'rm -rf "$work" "$check_log"' EXIT
 
 cpack --config "$build/CPackConfig.cmake" -B "$work" > "$work/cpack.log" 2>&1
-expect "cpack builds the package" test $? -eq 0
+check "cpack builds the package" test $? -eq 0
 deb=$(ls "$work"/*.deb 2>/dev/null | head -n 1)
-[ -n "$deb" ] || { cat "$work/cpack.log"; echo "$passes passed, $((failures + 1)) failed"; exit 1; }
+[ -n "$deb" ] || { cat "$work/cpack.log"; failures=$((failures + 1)); finish; exit; }
 
-expect "it recommends the toolkit's translations" test "$(dpkg-deb -f "$deb" Recommends)" = wx3.2-i18n
-expect "it has an extended description" test "$(dpkg-deb -f "$deb" Description | wc -l)" -gt 2
+check "it recommends the toolkit's translations" test "$(dpkg-deb -f "$deb" Recommends)" = wx3.2-i18n
+check "it has an extended description" test "$(dpkg-deb -f "$deb" Description | wc -l)" -gt 2
 dpkg-deb -c "$deb" | awk '{print $6}' > "$work/contents"
 for file in ./usr/share/man/man1/lapmark.1.gz ./usr/share/doc/lapmark/copyright \
             ./usr/share/doc/lapmark/changelog.gz; do
-  expect "it holds $file" grep -qx "$file" "$work/contents"
+  check "it holds $file" grep -x "$file" "$work/contents"
 done
-lintian --fail-on error,warning --tag-display-limit 0 "$deb" > "$work/lintian.log" 2>&1
-status=$?
-expect "lintian reports no error and no warning (status $status)" test "$status" -eq 0
-grep -E '^[EW]:' "$work/lintian.log" | sed 's/^/    /'
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+check "lintian reports no error and no warning" lintian --fail-on error,warning --tag-display-limit 0 "$deb"
+finish

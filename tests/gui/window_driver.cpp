@@ -19,6 +19,8 @@
 #include <X11/extensions/XTest.h>
 #include <fnmatch.h>
 
+#include "window_title.h"
+
 #include <chrono>
 #include <climits>
 #include <cstdio>
@@ -48,31 +50,6 @@ std::vector<std::string> Split(const std::string& text, char separator)
     return parts;
 }
 
-std::string Title(Window window)
-{
-    Atom type;
-    int format;
-    unsigned long count, after;
-    unsigned char* data = nullptr;
-    std::string title;
-    if (XGetWindowProperty(s_display, window, XInternAtom(s_display, "_NET_WM_NAME", False), 0, 1024,
-                           False, XInternAtom(s_display, "UTF8_STRING", False), &type, &format,
-                           &count, &after, &data) == Success &&
-        data)
-    {
-        title.assign(reinterpret_cast<char*>(data), count);
-        XFree(data);
-        return title;
-    }
-    char* name = nullptr;
-    if (XFetchName(s_display, window, &name) && name)
-    {
-        title = name;
-        XFree(name);
-    }
-    return title;
-}
-
 bool Matches(const std::string& title, const std::string& pattern)
 {
     for (const std::string& alternative : Split(pattern, '|'))
@@ -93,7 +70,7 @@ Window FindMapped(const std::string& pattern)
     {
         XWindowAttributes attributes;
         if (XGetWindowAttributes(s_display, children[i], &attributes) &&
-            attributes.map_state == IsViewable && Matches(Title(children[i]), pattern))
+            attributes.map_state == IsViewable && Matches(WindowTitle(s_display, children[i]), pattern))
             found = children[i];
     }
     if (children)
