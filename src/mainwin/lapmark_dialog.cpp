@@ -312,11 +312,6 @@ void LapmarkDialog::OnSelectAll(wxCommandEvent&)
 
 void LapmarkDialog::OnCopy(wxCommandEvent&)
 {
-    CopySplitRows();
-}
-
-void LapmarkDialog::CopySplitRows()
-{
     if (m_splits.empty())
         return;
     std::vector<long> selected;

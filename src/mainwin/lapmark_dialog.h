@@ -55,7 +55,6 @@ private:
     void RefreshDisplays(RunState state);
     void SetReadout(wxStaticText& readout, const wxString& text);
     void AddSplitRow(SplitAction action, const StopwatchReading& at);
-    void CopySplitRows();
 
     static SteadyClock s_steadyClock;
 
