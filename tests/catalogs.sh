@@ -5,9 +5,9 @@
 #   catalogs.sh SOURCE_DIR BUILD_DIR
 set -u
 source=$1 build=$2
-. "$(dirname "$0")/checks.sh"
 work=$(mktemp -d)
-trap 'rm -rf "$work" "$check_log"' EXIT
+trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/checks.sh"
 
 # The texts the sources use now, whatever po/Lapmark.pot says.
 (cd "$source" && find src -name '*.cpp' -o -name '*.h' | sort |

@@ -7,9 +7,9 @@
 set -u
 build=$1
 command -v lintian > /dev/null || { echo "lintian is not installed"; exit 77; }
-. "$(dirname "$0")/checks.sh"
 work=$(mktemp -d)
-trap 'rm -rf "$work" "$check_log"' EXIT
+trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/checks.sh"
 
 cpack --config "$build/CPackConfig.cmake" -B "$work" > "$work/cpack.log" 2>&1
 check "cpack builds the package" test $? -eq 0

@@ -3,7 +3,7 @@
 
 work=$(mktemp -d)
 trap 'chmod -R u+rwx "$work" 2>/dev/null; rm -rf "$work"' EXIT
-failures=0 passes=0
+. "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
 main_window="Lapmark|Lapmark ラップタイマー|Lapmark 计时器"
 
 # run_program NAME PROGRAM DIR STORED STEP...: starts PROGRAM in DIR with a fresh home whose
@@ -48,9 +48,4 @@ expect() {
 ran_cleanly() {
   expect "$1" "the program was driven through its windows (driver said $drove)" test "$drove" -eq 0
   expect "$1" "it ended with status 0 (got $status)" test "$status" -eq 0
-}
-
-finish() {
-  echo "$passes passed, $failures failed"
-  [ "$failures" -eq 0 ]
 }

@@ -318,7 +318,14 @@ void LapmarkDialog::OnCopy(wxCommandEvent&)
     for (long row = ListCtrlSplit->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED); row >= 0;
          row = ListCtrlSplit->GetNextItem(row, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED))
         selected.push_back(row);
-    const SplitCopyTexts texts{_("No."),  _("Action"), _("Value"), _("Lap"),
+    // The headings as the list shows them, and the lap's beside them.
+    const auto heading = [this](int column) {
+        wxListItem item;
+        item.SetMask(wxLIST_MASK_TEXT);
+        ListCtrlSplit->GetColumn(column, item);
+        return item.GetText();
+    };
+    const SplitCopyTexts texts{heading(0), heading(1), heading(2), _("Lap"),
                                wxGetTranslation(SplitActionKey(SplitAction::Split)),
                                wxGetTranslation(SplitActionKey(SplitAction::Stop))};
     const wxString text = SplitRowsText(m_splits, selected, texts);
