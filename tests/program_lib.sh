@@ -27,6 +27,8 @@ run_program() {
   local pid=$!
   "$driver" timeout=30 "$@" >> "$work/$name.out" 2>&1
   drove=$?
+  # A step that failed leaves the program waiting for a user: no reason to wait for it too.
+  [ "$drove" -eq 0 ] || kill "$pid" 2>/dev/null
   wait "$pid"
   status=$?
 }

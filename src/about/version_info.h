@@ -4,7 +4,7 @@
 
 #include <wx/string.h>
 
-/// The build's version record, compiled in; the About box is its only reader.
+/// The build's version record, compiled in; read by the About box and by --version.
 struct VersionInfo
 {
     static constexpr const char* FullVersion = LAPMARK_VERSION;

@@ -30,10 +30,10 @@ void ChangeLanguage()
 
 int ReadLanguagePreference()
 {
-    return ReadLanguagePreference(*wxConfigBase::Get(), ChooseLanguage);
+    return ReadLanguageSetting(*wxConfigBase::Get(), ChooseLanguage);
 }
 
 void SaveLanguagePreference(int language)
 {
-    SaveLanguagePreference(*wxConfigBase::Get(), language);
+    WriteLanguageSetting(*wxConfigBase::Get(), language);
 }

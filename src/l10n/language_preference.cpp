@@ -4,7 +4,7 @@
 #include <wx/intl.h>
 #include <wx/log.h>
 
-int ReadLanguagePreference(wxConfigBase& config, const LanguageChooser& choose)
+int ReadLanguageSetting(wxConfigBase& config, const LanguageChooser& choose)
 {
     wxString value;
     config.Read(LanguageKey, &value, wxString());
@@ -13,7 +13,7 @@ int ReadLanguagePreference(wxConfigBase& config, const LanguageChooser& choose)
         const int language = choose();
         if (language == wxLANGUAGE_UNKNOWN)
             return wxLANGUAGE_DEFAULT;
-        SaveLanguagePreference(config, language);
+        WriteLanguageSetting(config, language);
         return language;
     }
     if (value.Cmp(DefaultLanguageValue) == 0)
@@ -28,7 +28,7 @@ int ReadLanguagePreference(wxConfigBase& config, const LanguageChooser& choose)
     return wxLANGUAGE_DEFAULT;
 }
 
-void SaveLanguagePreference(wxConfigBase& config, int language)
+void WriteLanguageSetting(wxConfigBase& config, int language)
 {
     if (language == wxLANGUAGE_UNKNOWN)
         return;

@@ -14,8 +14,8 @@ using LanguageChooser = std::function<int()>;
 
 /// The language to start in, from the stored value; asks with `choose` when nothing is stored
 /// yet and stores the answer. Never returns wxLANGUAGE_UNKNOWN.
-int ReadLanguagePreference(wxConfigBase& config, const LanguageChooser& choose);
+int ReadLanguageSetting(wxConfigBase& config, const LanguageChooser& choose);
 
 /// Stores "default" or the language's canonical name and puts it on disk at once;
 /// wxLANGUAGE_UNKNOWN stores nothing.
-void SaveLanguagePreference(wxConfigBase& config, int language);
+void WriteLanguageSetting(wxConfigBase& config, int language);

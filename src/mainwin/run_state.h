@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-/// The run state of the main window; the values are fixed because they are compared as numbers.
+/// The run state of the main window. The numbers are the documented ones; nothing depends on them.
 enum class RunState : std::int32_t
 {
     Running = 0, ///< timing; every tick refreshes the readouts
@@ -16,7 +16,7 @@ enum class RunCommand
     StartTiming,  ///< start afresh from Idle, or resume from Stopped
     StopTiming,   ///< stop, and record a "Stop" row
     RecordSplit,  ///< begin a new lap, and record a "Split" row
-    ConfirmReset, ///< ask, and on anything but No go back to Idle
+    ConfirmReset, ///< ask, and only on Yes go back to Idle
 };
 
 /// The command of the Start/Stop button in a state.

@@ -62,7 +62,7 @@ expect unknown "an unknown option ends non-zero" test "$status" -ne 0
 expect unknown "and shows the usage on the standard error" grep -q "^Usage: lapmark" "$work/unknown.err"
 expect unknown "and nothing on the standard output" test ! -s "$work/unknown.out"
 
-program_args=--verbose run_program verbose "$lapmark" "$build" "ui_language=default" "dismiss=Lapmark Information" "close=$main"
+program_args=--verbose run_program verbose "$lapmark" "$build" "ui_language=default" "close=$main"
 ran_cleanly verbose
 
 # A copy of the program alone in a folder: no icon below its working directory, beside it or

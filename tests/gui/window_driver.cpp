@@ -1,18 +1,27 @@
 // Drives the real program's windows from outside, as a user would, for the whole-program tests.
 //   window_driver [timeout=SECONDS] STEP...
-// Each step names windows by a title pattern (fnmatch, alternatives separated by '|') and waits
-// up to the timeout for a mapped top-level window that matches:
-//   wait=PATTERN         only waits for it
-//   close=PATTERN        asks it to close, as a window manager's close box does
-//   dismiss=PATTERN      closes it if it appears within three seconds (a message that may come)
-//   keys=PATTERN:K,K...  focuses it and types key combinations such as alt+s or Escape
-//   repeat=PATTERN:K:N:MS  focuses it once, then types K N times, one every MS milliseconds
+// Each step names windows by a title pattern (fnmatch, alternatives separated by '|') and waits,
+// up to the timeout, for the state it needs; a step whose state never comes fails loudly. No step
+// waits for a fixed time: after each input the driver pings the program (_NET_WM_PING) and goes
+// on once the program has answered, that is once it has handled everything sent before the ping.
+// A key that presses a button the focus is not on (a mnemonic such as alt+t, or Return for the
+// default button) is finished by GTK on a timer of its own, 250 ms after the program handled the
+// key; the driver waits that out from the program's answer and then pings again.
+//   wait=PATTERN         waits until a top-level window that matches is mapped
+//   gone=PATTERN         waits until no window that matches is mapped
+//   close=PATTERN        waits for it, asks it to close as a window manager's close box does, and
+//                        waits until it is gone
+//   keys=PATTERN:K,K...  waits for it, gives it the input focus and types key combinations such as
+//                        alt+s or Escape, each once the program has handled the one before; fails
+//                        (status 4) if another window holds the focus before a combination
+//   repeat=PATTERN:K:N:MS  focuses it once, then types K N times at a steady pace of one every MS
+//                        milliseconds (a benchmark's load, not a wait)
 //   type=K,K...          types into whatever has the keyboard now (an open menu, say)
 //   rightclick=PATTERN:FX,FY  right-clicks at that fraction of its width and height
 //   clipboard=FILE       writes the clipboard's text to FILE (fails, status 3, if there is none)
 //   icon=PATTERN         fails (status 3) unless it has an icon of its own
 //   noicon=PATTERN       fails (status 3) if it has one
-// Status 1 when a window never appeared, 2 for bad usage.
+// Status 1 when a window never appeared, never went or the program never answered; 2 for bad usage.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -33,12 +42,29 @@
 
 namespace
 {
+using SteadyTime = std::chrono::steady_clock::time_point;
+
 Display* s_display = nullptr;
 int s_timeoutSeconds = 30;
+/// The program's window the last step acted on: pings go to it.
+Window s_programWindow = 0;
+long s_pings = 0;
 
-void Pause(int milliseconds)
+[[noreturn]] void Fail(int status, const std::string& message)
 {
-    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    std::fprintf(stderr, "window_driver: %s\n", message.c_str());
+    std::exit(status);
+}
+
+SteadyTime Deadline()
+{
+    return std::chrono::steady_clock::now() + std::chrono::seconds(s_timeoutSeconds);
+}
+
+/// Between two looks at the server's state while waiting for it to change.
+void Poll()
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
 }
 
 std::vector<std::string> Split(const std::string& text, char separator)
@@ -58,6 +84,12 @@ bool Matches(const std::string& title, const std::string& pattern)
     return false;
 }
 
+bool IsMapped(Window window)
+{
+    XWindowAttributes attributes;
+    return XGetWindowAttributes(s_display, window, &attributes) && attributes.map_state == IsViewable;
+}
+
 Window FindMapped(const std::string& pattern)
 {
     Window root, parent, *children = nullptr;
@@ -67,57 +99,134 @@ Window FindMapped(const std::string& pattern)
     Window found = 0;
     // Last first: the most recently mapped window is on top.
     for (unsigned int i = count; i-- > 0 && !found;)
-    {
-        XWindowAttributes attributes;
-        if (XGetWindowAttributes(s_display, children[i], &attributes) &&
-            attributes.map_state == IsViewable && Matches(WindowTitle(s_display, children[i]), pattern))
+        if (IsMapped(children[i]) && Matches(WindowTitle(s_display, children[i]), pattern))
             found = children[i];
-    }
     if (children)
         XFree(children);
     return found;
 }
 
-Window WaitFor(const std::string& pattern, int seconds, bool required = true)
-{
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-    while (std::chrono::steady_clock::now() < deadline)
-    {
-        if (Window window = FindMapped(pattern))
-            return window;
-        Pause(10);
-    }
-    if (!required)
-        return 0;
-    std::fprintf(stderr, "window_driver: no window \"%s\" appeared\n", pattern.c_str());
-    std::exit(1);
-}
-
 Window WaitFor(const std::string& pattern)
 {
-    return WaitFor(pattern, s_timeoutSeconds);
+    const SteadyTime deadline = Deadline();
+    do
+    {
+        if (Window window = FindMapped(pattern))
+            return s_programWindow = window;
+        Poll();
+    } while (std::chrono::steady_clock::now() < deadline);
+    Fail(1, "no window \"" + pattern + "\" appeared");
 }
 
-void Close(Window window)
+void WaitGone(const std::string& pattern)
+{
+    const SteadyTime deadline = Deadline();
+    while (FindMapped(pattern))
+    {
+        if (std::chrono::steady_clock::now() >= deadline)
+            Fail(1, "the window \"" + pattern + "\" did not go");
+        Poll();
+    }
+}
+
+void WaitUnmapped(Window window, const std::string& pattern)
+{
+    const SteadyTime deadline = Deadline();
+    while (IsMapped(window))
+    {
+        if (std::chrono::steady_clock::now() >= deadline)
+            Fail(1, "the window \"" + pattern + "\" did not close");
+        Poll();
+    }
+}
+
+Atom Intern(const char* name)
+{
+    return XInternAtom(s_display, name, False);
+}
+
+void SendProtocol(Window window, Atom protocol, long stamp)
 {
     XEvent event;
     std::memset(&event, 0, sizeof event);
     event.xclient.type = ClientMessage;
     event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(s_display, "WM_PROTOCOLS", False);
+    event.xclient.message_type = Intern("WM_PROTOCOLS");
     event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(s_display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
+    event.xclient.data.l[0] = static_cast<long>(protocol);
+    event.xclient.data.l[1] = stamp;
+    event.xclient.data.l[2] = static_cast<long>(window);
     XSendEvent(s_display, window, False, NoEventMask, &event);
+}
+
+/// Returns once the program that owns `window` has handled every event sent to it so far: the
+/// toolkit answers a ping only after it has dispatched the events queued before it.
+void Settle(Window window)
+{
+    if (!window)
+        return;
+    // The server has processed our input requests before the ping joins the program's queue.
+    XSync(s_display, False);
+    const long stamp = ++s_pings;
+    const Atom ping = Intern("_NET_WM_PING");
+    SendProtocol(window, ping, stamp);
+    XFlush(s_display);
+    const SteadyTime deadline = Deadline();
+    while (std::chrono::steady_clock::now() < deadline)
+    {
+        XEvent event;
+        while (XCheckTypedEvent(s_display, ClientMessage, &event))
+            if (event.xclient.message_type == Intern("WM_PROTOCOLS") &&
+                static_cast<Atom>(event.xclient.data.l[0]) == ping && event.xclient.data.l[1] == stamp)
+                return;
+        if (!IsMapped(window))
+            return; // the window went away, which is all an answer could have told
+        Poll();
+    }
+    Fail(1, "the program did not answer within " + std::to_string(s_timeoutSeconds) + " s");
+}
+
+void Close(Window window)
+{
+    SendProtocol(window, Intern("WM_DELETE_WINDOW"), CurrentTime);
     XFlush(s_display);
 }
 
-void Focus(Window window)
+Window FocusedWindow()
+{
+    Window focused = 0;
+    int revert = 0;
+    XGetInputFocus(s_display, &focused, &revert);
+    return focused;
+}
+
+/// Fails unless `window` (or a window inside it) holds the input focus.
+void ExpectFocus(Window window, const std::string& pattern)
+{
+    Window focused = FocusedWindow();
+    for (Window w = focused; w && w != DefaultRootWindow(s_display);)
+    {
+        if (w == window)
+            return;
+        Window root, parent, *children = nullptr;
+        unsigned int count = 0;
+        if (!XQueryTree(s_display, w, &root, &parent, &children, &count))
+            break;
+        if (children)
+            XFree(children);
+        w = parent;
+    }
+    const std::string holder = focused > PointerRoot ? WindowTitle(s_display, focused) : "";
+    Fail(4, "\"" + (holder.empty() ? std::string("another window") : holder) +
+                "\" holds the focus, not \"" + pattern + "\"");
+}
+
+void Focus(Window window, const std::string& pattern)
 {
     XRaiseWindow(s_display, window);
     XSetInputFocus(s_display, window, RevertToParent, CurrentTime);
-    XFlush(s_display);
-    Pause(300); // let the toolkit take the focus
+    Settle(window); // the program has seen that it has the focus
+    ExpectFocus(window, pattern);
 }
 
 void TypeCombination(const std::string& combination)
@@ -131,44 +240,70 @@ void TypeCombination(const std::string& combination)
                                                      : name;
         const KeySym sym = XStringToKeysym(keysym.c_str());
         if (sym == NoSymbol)
-        {
-            std::fprintf(stderr, "window_driver: unknown key \"%s\"\n", name.c_str());
-            std::exit(2);
-        }
+            Fail(2, "unknown key \"" + name + "\"");
         codes.push_back(XKeysymToKeycode(s_display, sym));
     }
     for (KeyCode code : codes)
         XTestFakeKeyEvent(s_display, code, True, CurrentTime);
     for (auto it = codes.rbegin(); it != codes.rend(); ++it)
         XTestFakeKeyEvent(s_display, *it, False, CurrentTime);
-    XFlush(s_display);
 }
 
-void TypeCombinations(const std::string& keys)
+/// GTK shows a button pressed by the keyboard for this long before it reports the click (its
+/// ACTIVATE_TIMEOUT), unless the button has the focus and the key's release reaches it first.
+constexpr std::chrono::milliseconds ButtonActivation{250};
+
+/// True for combinations that may press a button: mnemonics and the default button's key.
+bool MayPressButton(const std::string& combination)
 {
+    return combination.rfind("alt+", 0) == 0 || combination == "Return" || combination == "KP_Enter";
+}
+
+/// Types one combination and returns once the program has handled it, including a button press
+/// that GTK finishes on its own timer.
+void TypeAndSettle(Window window, const std::string& combination)
+{
+    TypeCombination(combination);
+    Settle(window);
+    if (!MayPressButton(combination))
+        return;
+    // The program has handled the key by now, so its timer is due at the latest this much later;
+    // once it is due, the program runs it before it reads anything sent after the next ping.
+    std::this_thread::sleep_for(ButtonActivation + std::chrono::milliseconds(20));
+    Settle(window);
+}
+
+void TypeKeys(Window window, const std::string& pattern, const std::string& keys)
+{
+    Focus(window, pattern);
     for (const std::string& combination : Split(keys, ','))
     {
-        TypeCombination(combination);
-        Pause(400); // a button ignores a second activation within 250 ms
+        // A box that came up meanwhile would get the keys meant for this window.
+        ExpectFocus(window, pattern);
+        TypeAndSettle(window, combination);
     }
 }
 
-void TypeKeys(Window window, const std::string& keys)
+/// Types into whatever holds the keyboard, and waits until the program has handled it.
+void TypeAnywhere(const std::string& keys)
 {
-    Focus(window);
-    TypeCombinations(keys);
+    for (const std::string& combination : Split(keys, ','))
+        TypeAndSettle(s_programWindow, combination);
 }
 
 /// Types one combination at a steady rate, without taking the focus again each time.
-void Repeat(Window window, const std::string& combination, int count, int milliseconds)
+void Repeat(Window window, const std::string& pattern, const std::string& combination, int count,
+            int milliseconds)
 {
-    Focus(window);
+    Focus(window, pattern);
     const auto start = std::chrono::steady_clock::now();
     for (int i = 1; i <= count; ++i)
     {
         TypeCombination(combination);
+        XFlush(s_display);
         std::this_thread::sleep_until(start + std::chrono::milliseconds(milliseconds) * i);
     }
+    Settle(window);
 }
 
 void RightClick(Window window, double fx, double fy)
@@ -183,26 +318,24 @@ void RightClick(Window window, double fx, double fy)
     XTestFakeMotionEvent(s_display, -1, x, y, CurrentTime);
     XTestFakeButtonEvent(s_display, 3, True, CurrentTime);
     XTestFakeButtonEvent(s_display, 3, False, CurrentTime);
-    XFlush(s_display);
-    Pause(400);
+    Settle(window); // the menu is open
 }
 
 /// Asks the clipboard's owner for its text and writes it to `path`.
 bool SaveClipboard(const std::string& path)
 {
     const Window own = XCreateSimpleWindow(s_display, DefaultRootWindow(s_display), 0, 0, 1, 1, 0, 0, 0);
-    const Atom property = XInternAtom(s_display, "WINDOW_DRIVER_CLIPBOARD", False);
-    XConvertSelection(s_display, XInternAtom(s_display, "CLIPBOARD", False),
-                      XInternAtom(s_display, "UTF8_STRING", False), property, own, CurrentTime);
+    const Atom property = Intern("WINDOW_DRIVER_CLIPBOARD");
+    XConvertSelection(s_display, Intern("CLIPBOARD"), Intern("UTF8_STRING"), property, own, CurrentTime);
     XFlush(s_display);
     bool saved = false;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(s_timeoutSeconds);
+    const SteadyTime deadline = Deadline();
     XEvent event;
     while (std::chrono::steady_clock::now() < deadline)
     {
         if (!XCheckTypedWindowEvent(s_display, own, SelectionNotify, &event))
         {
-            Pause(10);
+            Poll();
             continue;
         }
         Atom type;
@@ -233,8 +366,8 @@ bool HasIcon(Window window)
     unsigned long count, after;
     unsigned char* data = nullptr;
     bool has = false;
-    if (XGetWindowProperty(s_display, window, XInternAtom(s_display, "_NET_WM_ICON", False), 0, 4,
-                           False, XA_CARDINAL, &type, &format, &count, &after, &data) == Success &&
+    if (XGetWindowProperty(s_display, window, Intern("_NET_WM_ICON"), 0, 4, False, XA_CARDINAL,
+                           &type, &format, &count, &after, &data) == Success &&
         data)
     {
         has = count > 0;
@@ -242,23 +375,28 @@ bool HasIcon(Window window)
     }
     return has;
 }
+
+/// "PATTERN:REST" split at the last colon (patterns hold none, key lists and points may).
+std::pair<std::string, std::string> PatternAndRest(const std::string& what)
+{
+    const std::size_t colon = what.rfind(':');
+    if (colon == std::string::npos)
+        Fail(2, "\"" + what + "\" needs PATTERN:...");
+    return {what.substr(0, colon), what.substr(colon + 1)};
+}
 } // namespace
 
 int main(int argc, char** argv)
 {
     if (argc < 2)
-    {
-        std::fprintf(stderr, "usage: window_driver [timeout=SECONDS] STEP...\n");
-        return 2;
-    }
+        Fail(2, "usage: window_driver [timeout=SECONDS] STEP...");
     s_display = XOpenDisplay(nullptr);
     if (!s_display)
-    {
-        std::fprintf(stderr, "window_driver: no display\n");
-        return 2;
-    }
+        Fail(2, "no display");
     // A window can vanish between listing it and reading its title; that is no reason to stop.
     XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+    // The programs answer pings on the root window.
+    XSelectInput(s_display, DefaultRootWindow(s_display), SubstructureNotifyMask);
     int status = 0;
     for (int i = 1; i < argc; ++i)
     {
@@ -270,38 +408,36 @@ int main(int argc, char** argv)
             s_timeoutSeconds = std::atoi(what.c_str());
         else if (verb == "wait")
             WaitFor(what);
+        else if (verb == "gone")
+            WaitGone(what);
         else if (verb == "close")
-            Close(WaitFor(what));
-        else if (verb == "dismiss")
         {
-            if (Window window = WaitFor(what, 3, false))
-            {
-                Close(window);
-                Pause(300);
-            }
+            const Window window = WaitFor(what);
+            Close(window);
+            WaitUnmapped(window, what);
         }
         else if (verb == "keys")
         {
-            const std::size_t colon = what.rfind(':');
-            TypeKeys(WaitFor(what.substr(0, colon)), what.substr(colon + 1));
+            const auto [pattern, keys] = PatternAndRest(what);
+            TypeKeys(WaitFor(pattern), pattern, keys);
         }
         else if (verb == "repeat")
         {
             const std::vector<std::string> parts = Split(what, ':');
             if (parts.size() != 4)
-                return 2;
-            Repeat(WaitFor(parts[0]), parts[1], std::atoi(parts[2].c_str()),
+                Fail(2, "repeat=PATTERN:KEY:COUNT:MILLISECONDS");
+            Repeat(WaitFor(parts[0]), parts[0], parts[1], std::atoi(parts[2].c_str()),
                    std::atoi(parts[3].c_str()));
         }
         else if (verb == "type")
-            TypeCombinations(what);
+            TypeAnywhere(what);
         else if (verb == "rightclick")
         {
-            const std::size_t colon = what.rfind(':');
-            const std::vector<std::string> at = Split(what.substr(colon + 1), ',');
+            const auto [pattern, point] = PatternAndRest(what);
+            const std::vector<std::string> at = Split(point, ',');
             if (at.size() != 2)
-                return 2;
-            RightClick(WaitFor(what.substr(0, colon)), std::atof(at[0].c_str()), std::atof(at[1].c_str()));
+                Fail(2, "rightclick=PATTERN:FX,FY");
+            RightClick(WaitFor(pattern), std::atof(at[0].c_str()), std::atof(at[1].c_str()));
         }
         else if (verb == "clipboard")
         {
@@ -321,10 +457,7 @@ int main(int argc, char** argv)
             }
         }
         else
-        {
-            std::fprintf(stderr, "window_driver: unknown step \"%s\"\n", step.c_str());
-            return 2;
-        }
+            Fail(2, "unknown step \"" + step + "\"");
     }
     XCloseDisplay(s_display);
     return status;

@@ -5,20 +5,22 @@
 #include <wx/arrstr.h>
 #include <wx/intl.h>
 
-TEST(LanguageChoice, FourRowsInOrderAndTheEndRowHidden)
+// The rows themselves and their order are what the user sees: the GUI tests check them in the
+// list the program shows. Here: the end row and the row lookup.
+TEST(LanguageChoice, TheListEndsAtTheFirstEmptyLabel)
 {
-    const auto rows = LanguageChoices();
+    const std::vector<LanguageChoice> rows = {
+        {"First", wxLANGUAGE_FRENCH},
+        {"Second", wxLANGUAGE_GERMAN},
+        {wxString(), wxLANGUAGE_UNKNOWN},
+        {"After the end", wxLANGUAGE_ITALIAN},
+    };
     const wxArrayString labels = LanguageLabels(rows);
-    ASSERT_EQ(labels.size(), 4u);
-    EXPECT_EQ(labels[0], "(Use default language)");
-    EXPECT_EQ(labels[1], "Chinese (Simplified)");
-    EXPECT_EQ(labels[2], "English");
-    EXPECT_EQ(labels[3], "Japanese");
-
-    const int expected[] = {wxLANGUAGE_DEFAULT, wxLANGUAGE_CHINESE_SIMPLIFIED, wxLANGUAGE_ENGLISH,
-                            wxLANGUAGE_JAPANESE};
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(LanguageAt(rows, i), expected[i]);
-    EXPECT_EQ(LanguageAt(rows, -1), wxLANGUAGE_UNKNOWN);
-    EXPECT_EQ(LanguageAt(rows, 4), wxLANGUAGE_UNKNOWN);
+    ASSERT_EQ(labels.size(), 2u);
+    EXPECT_EQ(labels[1], "Second");
+    EXPECT_EQ(LanguageAt(rows, 1), wxLANGUAGE_GERMAN);
+    EXPECT_EQ(LanguageAt(rows, -1), wxLANGUAGE_UNKNOWN) << "cancelled";
+    EXPECT_EQ(LanguageAt(rows, 3), wxLANGUAGE_UNKNOWN) << "a row past the end is never chosen";
+    EXPECT_EQ(LanguageLabels(LanguageChoices()).size() + 1, LanguageChoices().size())
+        << "the program's own list ends with its end row";
 }

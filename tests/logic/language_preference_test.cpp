@@ -54,7 +54,7 @@ TEST(LanguagePreference, EveryStoredValue)
         auto config = OpenConfig(path);
         int asked = 0;
         LogCapture log;
-        const int language = ReadLanguagePreference(*config, [&] {
+        const int language = ReadLanguageSetting(*config, [&] {
             ++asked;
             return static_cast<int>(wxLANGUAGE_JAPANESE);
         });
@@ -91,13 +91,13 @@ TEST(LanguagePreference, FirstStartPaths)
         TempDir dir;
         const std::string path = dir.File("Lapmark.conf");
         auto config = OpenConfig(path);
-        EXPECT_EQ(ReadLanguagePreference(*config, [&] { return c.answer; }), c.language);
+        EXPECT_EQ(ReadLanguageSetting(*config, [&] { return c.answer; }), c.language);
         EXPECT_EQ(config->Read(LanguageKey, "?"), c.stored);
         config.reset();
         // The next start asks again only when nothing was chosen.
         config = OpenConfig(path);
         int asked = 0;
-        ReadLanguagePreference(*config, [&] {
+        ReadLanguageSetting(*config, [&] {
             ++asked;
             return static_cast<int>(wxLANGUAGE_UNKNOWN);
         });
@@ -123,10 +123,10 @@ TEST(LanguagePreference, SaveWritesToDiskAtOnce)
         TempDir dir;
         const std::string path = dir.File("Lapmark.conf");
         auto config = OpenConfig(path);
-        SaveLanguagePreference(*config, c.language);
+        WriteLanguageSetting(*config, c.language);
         // Still open: the value must already be on disk.
         EXPECT_NE(ReadWholeFile(path).find(c.line), std::string::npos) << ReadWholeFile(path);
-        EXPECT_EQ(ReadLanguagePreference(*config, JapaneseOrFail), c.language)
+        EXPECT_EQ(ReadLanguageSetting(*config, JapaneseOrFail), c.language)
             << "read back as the same language";
     }
 }
@@ -139,7 +139,7 @@ TEST(LanguagePreference, AHugeStoredValueIsShortenedInTheMessageAndKept)
     WriteWholeFile(path, "ui_language=" + huge + "\n");
     auto config = OpenConfig(path);
     LogCapture log;
-    EXPECT_EQ(ReadLanguagePreference(*config, JapaneseOrFail), wxLANGUAGE_DEFAULT);
+    EXPECT_EQ(ReadLanguageSetting(*config, JapaneseOrFail), wxLANGUAGE_DEFAULT);
     ASSERT_EQ(log.CountAtLeast(wxLOG_Error), 1);
     EXPECT_EQ(log.Records()[0].message,
               "Uknown locale code '" + std::string(64, 'x') + "...' in registry.");
@@ -153,7 +153,7 @@ TEST(LanguagePreference, SavingUnknownWritesNothing)
     const std::string path = dir.File("Lapmark.conf");
     WriteWholeFile(path, "ui_language=ja\n");
     auto config = OpenConfig(path);
-    SaveLanguagePreference(*config, wxLANGUAGE_UNKNOWN);
+    WriteLanguageSetting(*config, wxLANGUAGE_UNKNOWN);
     config.reset();
     EXPECT_EQ(ReadWholeFile(path), "ui_language=ja\n");
 }

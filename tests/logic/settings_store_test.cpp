@@ -26,7 +26,7 @@ TEST(SettingsStore, FirstStartCreatesFolderAndFile)
     LogCapture log;
     auto store = Open(path);
     EXPECT_FALSE(store->IsDamaged());
-    SaveLanguagePreference(*store, wxLANGUAGE_JAPANESE);
+    WriteLanguageSetting(*store, wxLANGUAGE_JAPANESE);
     EXPECT_EQ(ReadWholeFile(path), "ui_language=ja\n");
     store.reset();
     EXPECT_EQ(log.CountAtLeast(wxLOG_Warning), 0);
@@ -105,7 +105,7 @@ TEST(SettingsStore, DamagedFileIsNeverOverwrittenWithAPartialOne)
         // A deliberate choice is saved, and the damaged file is kept aside first.
         LogCapture log;
         auto store = Open(path);
-        SaveLanguagePreference(*store, wxLANGUAGE_CHINESE_SIMPLIFIED);
+        WriteLanguageSetting(*store, wxLANGUAGE_CHINESE_SIMPLIFIED);
         EXPECT_FALSE(store->IsDamaged());
         EXPECT_EQ(ReadWholeFile(path + ".damaged"), c.content);
         EXPECT_NE(ReadWholeFile(path).find("ui_language=zh_CN"), std::string::npos);
@@ -135,7 +135,7 @@ TEST(SettingsStore, UnwritableFolderFailsWithAMessageOnce)
     LogCapture log;
     auto store = Open(path);
     EXPECT_FALSE(store->IsDamaged());
-    SaveLanguagePreference(*store, wxLANGUAGE_JAPANESE);
+    WriteLanguageSetting(*store, wxLANGUAGE_JAPANESE);
     const int errors = log.CountAtLeast(wxLOG_Error);
     EXPECT_GE(errors, 1);
     store.reset(); // no second attempt at exit
