@@ -47,10 +47,10 @@ total running time in a large readout and the current lap in a small one, with
 Start/Stop and Reset/Split buttons and a list of every split and stop with its
 number and the total time at that moment.
 .
-Times are measured on a monotonic clock and truncated to the tenth of a second,
-so a pause or a change of the system clock never makes them wrong. The laps can
-be copied as tab-separated text with each row's lap time. The interface speaks
-English, Chinese (Simplified) and Japanese.")
+Times are truncated to the tenth of a second and count real elapsed time,
+time asleep included; a change of the system clock never makes them wrong.
+The laps can be copied as tab-separated text with each row's lap time. The
+interface speaks English, Chinese (Simplified) and Japanese.")
 set(CPACK_PACKAGE_CONTACT "Quillora <support@quillora.example>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

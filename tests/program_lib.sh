@@ -11,7 +11,7 @@ main_window="Lapmark|Lapmark ラップタイマー|Lapmark 计时器"
 # leaves the driver's status in $drove, the program's in $status and the settings file's path in
 # $settings. Hooks: $prepare_home names a function run once $home and $settings are set;
 # $remove_cwd removes DIR right after the program's shell has entered it; $program_args are
-# passed to the program.
+# passed to the program and $program_env (VAR=value words) put in its environment only.
 run_program() {
   local name=$1 program=$2 dir=$3 stored=$4
   shift 4
@@ -23,7 +23,7 @@ run_program() {
   (cd "$dir" || exit 1
    [ -n "${remove_cwd:-}" ] && rm -rf "$dir"
    # shellcheck disable=SC2086 # the arguments are words
-   HOME=$home XDG_CONFIG_HOME=$home/.config exec timeout 90 "$program" ${program_args:-}) > "$work/$name.out" 2>&1 &
+   HOME=$home XDG_CONFIG_HOME=$home/.config exec env ${program_env:-} timeout 90 "$program" ${program_args:-}) > "$work/$name.out" 2>&1 &
   local pid=$!
   "$driver" timeout=30 "$@" >> "$work/$name.out" 2>&1
   drove=$?

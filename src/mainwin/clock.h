@@ -15,8 +15,9 @@ public:
     virtual Milliseconds Now() const = 0;
 };
 
-/// The real clock: steady, so changes of the wall clock do not move it.
-class SteadyClock final : public Clock
+/// The real clock: never moved by changes of the wall clock, and still counting while the
+/// machine sleeps, so a run that spans a suspend shows the time that really passed.
+class SystemClock final : public Clock
 {
 public:
     Milliseconds Now() const override;

@@ -47,7 +47,7 @@ wxColour RowShadeFor(const wxListCtrl& list)
 
 } // namespace
 
-SteadyClock LapmarkDialog::s_steadyClock;
+SystemClock LapmarkDialog::s_systemClock;
 
 wxBEGIN_EVENT_TABLE(LapmarkDialog, wxDialog)
 wxEND_EVENT_TABLE()

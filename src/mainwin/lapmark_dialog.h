@@ -23,9 +23,9 @@ class wxStaticText;
 class LapmarkDialog : public wxDialog
 {
 public:
-    /// Builds every control; the clock is the real steady clock unless a test passes its own,
+    /// Builds every control; the clock is the real system clock unless a test passes its own,
     /// which must outlive the window.
-    LapmarkDialog(wxWindow* parent, wxWindowID id, const Clock& clock = s_steadyClock);
+    LapmarkDialog(wxWindow* parent, wxWindowID id, const Clock& clock = s_systemClock);
     ~LapmarkDialog() override;
 
     /// The run state, for tests and the start-up code.
@@ -56,7 +56,7 @@ private:
     void SetReadout(wxStaticText& readout, const wxString& text);
     void AddSplitRow(SplitAction action, const StopwatchReading& at);
 
-    static SteadyClock s_steadyClock;
+    static SystemClock s_systemClock;
 
     RunState m_state = RunState::Idle;
     Stopwatch m_stopwatch;

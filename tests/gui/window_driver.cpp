@@ -19,6 +19,7 @@
 //   type=K,K...          types into whatever has the keyboard now (an open menu, say)
 //   rightclick=PATTERN:FX,FY  right-clicks at that fraction of its width and height
 //   clipboard=FILE       writes the clipboard's text to FILE (fails, status 3, if there is none)
+//   run=COMMAND          runs COMMAND with the shell between two steps (fails, status 3, if it does)
 //   icon=PATTERN         fails (status 3) unless it has an icon of its own
 //   noicon=PATTERN       fails (status 3) if it has one
 // Status 1 when a window never appeared, never went or the program never answered; 2 for bad usage.
@@ -446,6 +447,11 @@ int main(int argc, char** argv)
                 std::fprintf(stderr, "window_driver: no text on the clipboard\n");
                 status = 3;
             }
+        }
+        else if (verb == "run")
+        {
+            if (std::system(what.c_str()) != 0)
+                Fail(3, "\"" + what + "\" failed");
         }
         else if (verb == "icon" || verb == "noicon")
         {

@@ -91,3 +91,49 @@ TEST(Stopwatch, StartWhileRunningAndStopWhileStoppedChangeNothing)
     EXPECT_EQ(watch.Stop().total, 2s);
     EXPECT_FALSE(watch.IsRunning());
 }
+
+// The real clock counts time asleep, so a suspend reaches the stopwatch as one large step of its
+// clock between two readings.
+TEST(Stopwatch, ASuspendCountsWhileRunningAndNotWhileStopped)
+{
+    const Milliseconds suspend = 600s;
+    const struct
+    {
+        bool running;
+        Milliseconds total; // before the split that follows the suspend
+        Milliseconds lap;
+    } cases[] = {
+        {true, 2s + suspend + 3s, 1s + suspend + 3s},
+        {false, 2s + 3s, 1s + 3s},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.running ? "running" : "stopped");
+        FakeClock clock;
+        Stopwatch watch(clock);
+        watch.Start();
+        clock.Advance(1s);
+        watch.Split();
+        clock.Advance(1s);
+        if (!c.running)
+            watch.Stop();
+        clock.Advance(suspend);
+        if (c.running)
+        {
+            EXPECT_EQ(watch.Read().total, 2s + suspend) << "the first reading after the resume";
+            EXPECT_EQ(watch.Read().lap, 1s + suspend);
+        }
+        else
+        {
+            EXPECT_EQ(watch.Read().total, 2s);
+            watch.Start();
+        }
+        clock.Advance(3s);
+        const StopwatchReading row = watch.Split();
+        EXPECT_EQ(row.total, c.total);
+        EXPECT_EQ(row.lap, c.lap);
+        clock.Advance(1s);
+        EXPECT_EQ(watch.Read().total, c.total + 1s) << "and every later reading";
+        EXPECT_EQ(watch.Read().lap, 1s);
+    }
+}
