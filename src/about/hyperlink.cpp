@@ -58,8 +58,11 @@ bool wxHyperLink::Create(wxWindow* parent, wxWindowID id, const wxString& label,
                          const wxPoint& pos, const wxSize& size, long style,
                          const wxString& name)
 {
-    const bool created =
-        wxControl::Create(parent, id, pos, size, style | wxNO_BORDER, wxDefaultValidator, name);
+    // Whatever border the style asks for gives way: two borders at once are no border style at
+    // all on Windows.
+    const bool created = wxControl::Create(parent, id, pos, size,
+                                           (style & ~wxBORDER_MASK) | wxNO_BORDER,
+                                           wxDefaultValidator, name);
     if (!created)
         return false; // nothing below can work without a window
     SetLabel(label);

@@ -30,7 +30,12 @@ bool IsSafeLinkAddress(const wxString& url)
 std::vector<wxString> OpenArguments(const wxString& command, const wxString& url)
 {
     std::vector<wxString> arguments;
-    for (wxString argument : wxCmdLineParser::ConvertStringToArgs(command, wxCMD_LINE_SPLIT_UNIX))
+#ifdef __WXMSW__
+    const wxCmdLineSplitType split = wxCMD_LINE_SPLIT_DOS; // "C:\Program Files\..." "%1"
+#else
+    const wxCmdLineSplitType split = wxCMD_LINE_SPLIT_UNIX;
+#endif
+    for (wxString argument : wxCmdLineParser::ConvertStringToArgs(command, split))
     {
         // The command's own "file://" goes first, so an address that holds one keeps it.
         argument.Replace("file://", "");

@@ -16,6 +16,7 @@ bool IsSafeLinkAddress(const wxString& url);
 inline constexpr char LinkPlaceholder[] = "LAPMARK-LINK-ADDRESS";
 
 /// Splits an open command (built with LinkPlaceholder as its file) into program arguments the
-/// way a Unix shell would, but without running one; removes every "file://" of the command; and
+/// way the system's shell would (a Unix shell, or Windows' rules), but without running one;
+/// removes every "file://" of the command; and
 /// then puts the address, unchanged, where the placeholder stood, always inside a single argument.
 std::vector<wxString> OpenArguments(const wxString& command, const wxString& url);

@@ -8,6 +8,7 @@
 #include "resources/data_files.h"
 #include "resources/picture_loader.h"
 
+#include <wx/bitmap.h>
 #include <wx/config.h>
 #include <wx/icon.h>
 #include <wx/image.h>
@@ -34,10 +35,16 @@ wxConfigBase& PrepareSettingsStore(wxApp& app)
     app.SetAppName(ApplicationName);
     if (!wxConfigBase::Get(false))
     {
+#ifdef __WXMSW__
+        // The toolkit's own store, the user's registry branch of the vendor and the application
+        // (HKEY_CURRENT_USER, Software, Quillora, Lapmark), where every write lands at once.
+        wxConfigBase::Set(wxConfigBase::Create());
+#else
         wxStandardPaths::Get().SetFileLayout(wxStandardPaths::FileLayout_XDG);
         wxConfigBase::Set(SettingsStore::Open(app.GetAppName(), app.GetVendorName(),
                                               SettingsStore::DefaultPath(app.GetAppName()))
                               .release());
+#endif
     }
     wxConfigBase* config = wxConfigBase::Get();
     config->SetRecordDefaults(true);

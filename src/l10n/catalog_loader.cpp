@@ -65,12 +65,17 @@ wxArrayString CatalogPrefixes(const wxArrayString& programFolders)
     wxArrayString prefixes;
     for (const wxString& folder : programFolders)
         AddOnce(prefixes, folder);
-    // The toolkit's own places, in its order: its resources, its installation, LC_PATH.
+    // The toolkit's own places, in its order: its resources (on Windows the program's folder),
+    // and on Unix its installation and LC_PATH.
     AddOnce(prefixes, wxStandardPaths::Get().GetResourcesDir());
+#ifdef wxHAS_STDPATHS_INSTALL_PREFIX
     AddOnce(prefixes, wxStandardPaths::Get().GetInstallPrefix() + "/share/locale");
+#endif
+#ifdef __UNIX__
     wxString lcPath;
     if (wxGetEnv("LC_PATH", &lcPath))
         AddOnce(prefixes, lcPath);
     AddOnce(prefixes, wxString(wxGetInstallPrefix()) + "/share/locale");
+#endif
     return prefixes;
 }

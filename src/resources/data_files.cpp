@@ -26,10 +26,13 @@ DataFolders DataFoldersFor(const wxString& workingDir, const wxString& executabl
     DataFolders folders;
     folders.pictures.Add(workingDir);
     folders.pictures.Add(executableDir);
-    folders.pictures.Add(Join(executableDir, LAPMARK_BIN_TO_DATA));
     folders.catalogs.Add(workingDir + wxFILE_SEP_PATH + "locales");
     folders.catalogs.Add(Join(executableDir, "locales"));
+#ifndef __WXMSW__
+    // Installed on Linux, the data lives in the shared folders; on Windows beside the program.
+    folders.pictures.Add(Join(executableDir, LAPMARK_BIN_TO_DATA));
     folders.catalogs.Add(Join(executableDir, LAPMARK_BIN_TO_LOCALE));
+#endif
     return folders;
 }
 
@@ -42,9 +45,11 @@ DataFolders ProgramDataFolders()
 
 wxString FindPicture(const wxString& relative, const DataFolders& folders)
 {
+    wxString native = relative;
+    native.Replace("/", wxString(wxFILE_SEP_PATH)); // "img\..." on Windows
     for (const wxString& dir : folders.pictures)
     {
-        const wxString path = dir + wxFILE_SEP_PATH + relative;
+        const wxString path = dir + wxFILE_SEP_PATH + native;
         if (wxFileExists(path))
             return path;
     }

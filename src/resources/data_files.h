@@ -16,8 +16,9 @@ struct DataFolders
     wxArrayString catalogs; ///< each holds <lang>/LC_MESSAGES/Lapmark.mo
 };
 
-/// The search order: the working directory, then the executable's folder, then the installed
-/// data folders found relative to the executable (so a staged or moved install works too).
+/// The search order: the working directory, then the executable's folder, then (not on Windows,
+/// where an installed program keeps its data beside it) the installed data folders found
+/// relative to the executable, so a staged or moved install works too.
 DataFolders DataFoldersFor(const wxString& workingDir, const wxString& executableDir);
 
 /// The search order for this process, from its working directory at this moment.

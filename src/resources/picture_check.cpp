@@ -147,7 +147,7 @@ Size IcoSize(std::istream& in)
 }
 } // namespace
 
-std::string PictureRefusal(const std::string& path)
+std::string PictureRefusal(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <istream>
 #include <string>
 
@@ -10,7 +11,7 @@ inline constexpr long MaxPictureSide = 4096;
 /// Reads only the headers of BMP, ICO (every image in it), PNG and JPEG files; anything else, and
 /// a header too short to tell, is refused, so no pixel memory is ever sized from an unchecked
 /// header.
-std::string PictureRefusal(const std::string& path);
+std::string PictureRefusal(const std::filesystem::path& path);
 
 /// The same check over the picture's bytes in a stream.
 std::string PictureRefusal(std::istream& in);

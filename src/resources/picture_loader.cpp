@@ -11,7 +11,12 @@ wxImage LoadPicture(const wxString& relative)
     const wxString path = FindPicture(relative);
     if (path.empty())
         return wxImage();
-    const std::string refusal = PictureRefusal(std::string(path.fn_str()));
+#ifdef __WXMSW__
+    const std::filesystem::path file(path.ToStdWstring()); // Windows names files in UTF-16
+#else
+    const std::filesystem::path file(path.fn_str().data());
+#endif
+    const std::string refusal = PictureRefusal(file);
     wxImage image;
     if (refusal.empty())
     {

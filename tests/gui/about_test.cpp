@@ -44,7 +44,11 @@ TEST(AboutBox, TextsLinksAndButtons)
     EXPECT_EQ(FindControl<wxStaticText>(about, "ID_STATICTEXT2")->GetLabel(),
               "Version " LAPMARK_VERSION "  (Build 374.08052011)");
     EXPECT_EQ(FindControl<wxStaticText>(about, "ID_STATICTEXT5")->GetLabel(),
+#ifdef __WXMSW__
+              wxString(wxVERSION_STRING) + "-Windows-Unicode build");
+#else
               wxString(wxVERSION_STRING) + "-GTK3-Unicode build");
+#endif
 
     auto* home = FindControl<wxHyperlinkCtrl>(about, "ID_HYPERLINKCTRL1");
     auto* mail = FindControl<wxHyperlinkCtrl>(about, "ID_HYPERLINKCTRL2");

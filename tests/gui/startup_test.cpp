@@ -8,6 +8,9 @@
 #include <wx/app.h>
 #include <wx/config.h>
 #include <wx/utils.h>
+#ifdef __WXMSW__
+#include <wx/msw/registry.h>
+#endif
 
 TEST(StartUp, NamesComeBeforeTheStoreWhichRecordsDefaults)
 {
@@ -22,9 +25,19 @@ TEST(StartUp, NamesComeBeforeTheStoreWhichRecordsDefaults)
     EXPECT_EQ(store.GetVendorName(), "Quillora") << "the store was created under the names";
     EXPECT_EQ(store.GetAppName(), "Lapmark");
     EXPECT_TRUE(store.IsRecordingDefaults());
+#ifdef __WXMSW__
+    // The user's registry branch of the vendor and the application (a Wine prefix's here).
+    ASSERT_TRUE(store.Write("startup-test", "written"));
+    wxRegKey key(wxRegKey::HKCU, "Software\\Quillora\\Lapmark");
+    wxString value;
+    EXPECT_TRUE(key.QueryValue("startup-test", value));
+    EXPECT_EQ(value, "written");
+    key.DeleteValue("startup-test");
+#else
     auto* file = dynamic_cast<SettingsStore*>(&store);
     ASSERT_NE(file, nullptr);
     EXPECT_EQ(file->GetPath(), dir.Path().string() + "/Lapmark/Lapmark.conf");
+#endif
 
     EXPECT_EQ(&PrepareSettingsStore(*wxTheApp), &store) << "created once";
 }

@@ -47,9 +47,11 @@ TEST(CatalogLoader, NamesOfAChosenLanguageOrOfThePreferredOnes)
               (std::vector<wxString>{"zh_CN", "zh"}));
     EXPECT_EQ(Names(CatalogLanguageNames(wxLANGUAGE_JAPANESE)), (std::vector<wxString>{"ja"}));
 
+#ifndef __WXMSW__ // Windows has its own list of the user's languages
     EnvironmentGuard preferred("LANGUAGE", "fr:zh_CN");
     EnvironmentGuard locale("LC_ALL", "C");
     const std::vector<wxString> names = Names(CatalogLanguageNames(wxLANGUAGE_DEFAULT));
     for (const char* name : {"fr", "zh_CN", "zh"})
         EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << name;
+#endif
 }

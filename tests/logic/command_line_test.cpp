@@ -27,7 +27,11 @@ TEST(CommandLine, EachOptionAndWhatItPrints)
     } cases[] = {
         {{}, true, 0, "", "", false},
         {{"--verbose"}, true, 0, "", "", true},
+#ifdef __WXMSW__
+        {{"--help"}, false, 0, "Usage: lapmark [/h] [--version] [--verbose]", "", false},
+#else
         {{"--help"}, false, 0, "Usage: lapmark [-h] [--version] [--verbose]", "", false},
+#endif
         {{"-h"}, false, 0, "--version", "", false},
         {{"--version"}, false, 0, "Lapmark " LAPMARK_VERSION " (build 374)\n", "", false},
         {{"--nonsense"}, false, 1, "", "Usage: lapmark", false},

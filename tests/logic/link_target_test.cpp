@@ -37,9 +37,17 @@ TEST(LinkTarget, AddressesWithBlanksOrControlsAreRefused)
 TEST(LinkTarget, TheAddressStaysOneArgumentWhateverItHolds)
 {
     const wxString placeholder = LinkPlaceholder;
+    // Open commands as the system's database gives them.
+#ifdef __WXMSW__
+    const char* templates[] = {
+        "opener.exe %s", "\"C:\\Program Files\\Web\\opener.exe\" \"%s\"",
+        "browser --new-window --url=%s",
+    };
+#else
     const char* templates[] = {
         "xdg-open %s", "xdg-open '%s'", "xdg-open \"%s\"", "browser --new-window --url=%s",
     };
+#endif
     const char* addresses[] = {
         "https://quillora.example/",
         "http://x/';touch /tmp/pwned;'",

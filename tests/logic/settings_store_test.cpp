@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <wx/intl.h>
+#include <wx/textfile.h>
 
 #include <filesystem>
 
@@ -27,7 +28,7 @@ TEST(SettingsStore, FirstStartCreatesFolderAndFile)
     auto store = Open(path);
     EXPECT_FALSE(store->IsDamaged());
     WriteLanguageSetting(*store, wxLANGUAGE_JAPANESE);
-    EXPECT_EQ(ReadWholeFile(path), "ui_language=ja\n");
+    EXPECT_EQ(ReadWholeFile(path), "ui_language=ja" + wxString(wxTextFile::GetEOL()).ToStdString());
     store.reset();
     EXPECT_EQ(log.CountAtLeast(wxLOG_Warning), 0);
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 
 /// A fresh directory below the system's temporary folder, removed with everything in it.
@@ -12,8 +12,11 @@ class TempDir
 public:
     TempDir()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "lapmark-test-XXXXXX").string();
-        m_path = mkdtemp(pattern.data());
+        std::random_device random;
+        const std::filesystem::path base = std::filesystem::temp_directory_path();
+        do
+            m_path = base / ("lapmark-test-" + std::to_string(random()));
+        while (!std::filesystem::create_directory(m_path)); // false: the name was taken
     }
     ~TempDir()
     {

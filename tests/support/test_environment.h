@@ -5,10 +5,16 @@
 #include <cstdlib>
 #include <string>
 
-/// Every test binary runs with HOME and XDG_CONFIG_HOME in the build tree, never the real user's.
+/// Every test binary runs with HOME and XDG_CONFIG_HOME in the build tree, never the real user's;
+/// under Wine, with a Wine prefix (and so a registry) of its own there.
 inline void ExpectThrowawayHome()
 {
-    for (const char* name : {"HOME", "XDG_CONFIG_HOME"})
+#ifdef _WIN32
+    const char* names[] = {"WINEPREFIX"};
+#else
+    const char* names[] = {"HOME", "XDG_CONFIG_HOME"};
+#endif
+    for (const char* name : names)
     {
         const char* value = std::getenv(name);
         ASSERT_NE(value, nullptr) << name;

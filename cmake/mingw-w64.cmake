@@ -1,0 +1,22 @@
+# Cross-builds Lapmark for 64-bit Windows with Debian's MinGW-w64 (the posix-thread compilers)
+# against the toolkit that scripts/windows-toolkit built; what it builds runs under Wine.
+#   cmake -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DLAPMARK_TOOLKIT=<its prefix> ...
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR AMD64)
+set(lapmark_host x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${lapmark_host}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${lapmark_host}-g++-posix)
+set(CMAKE_RC_COMPILER ${lapmark_host}-windres)
+
+# The compiler checks' own small projects see LAPMARK_TOOLKIT too.
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES LAPMARK_TOOLKIT)
+if(LAPMARK_TOOLKIT)
+  set(wxWidgets_CONFIG_EXECUTABLE ${LAPMARK_TOOLKIT}/bin/wx-config CACHE FILEPATH "The cross toolkit's wx-config")
+endif()
+set(CMAKE_FIND_ROOT_PATH /usr/${lapmark_host} ${LAPMARK_TOOLKIT})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# Test programs, and the test discovery at build time, run under Wine.
+set(CMAKE_CROSSCOMPILING_EMULATOR wine)
