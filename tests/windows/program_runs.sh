@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Runs the real Lapmark.exe of the portable zip under Wine, the way a Windows user starts it from
+# another folder, and drives it: Wine's windows are X11 windows, so the window driver types into
+# them, and window_state.exe reads what they show from the Windows side. Needs a display
+# (xvfb-run) and the test's Wine prefix in WINEPREFIX.
+#   program_runs.sh ZIP WINDOW_DRIVER WINDOW_STATE_EXE
+set -u
+zip=$1 driver=$2 state_exe=$3
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/../checks.sh"
+
+unzip -q "$zip" -d "$work"
+key='HKCU\Software\Quillora\Lapmark'
+wine reg delete "$key" /f > /dev/null 2>&1 # a first start: nothing stored yet
+mkdir -p "$work/elsewhere"
+(cd "$work/elsewhere" && exec timeout 300 wine "$work/Lapmark/Lapmark.exe") > "$work/lapmark.out" 2>&1 &
+pid=$!
+
+drive() { "$driver" timeout=60 "$@"; }
+shows() { # TITLE CONDITION...: waits until that window shows it (window_state.exe's conditions)
+  wine "$state_exe" 60 "$@" > "$work/shown.txt"
+}
+stored_language() { wine reg query "$key" /v ui_language 2>/dev/null | tr -d '\r' | awk '$1 == "ui_language" {print $3}'; }
+main="Lapmark ラップタイマー"
+about="バージョン情報..."
+
+# The list opens on its first row; Japanese is the fourth.
+check "the first start asks for the language" drive "wait=Language selection"
+check "Japanese is picked" drive "keys=Language selection:Down,Down,Down,Return"
+check "the window opens in Japanese: the catalog beside the program was found" shows "$main" "has=開始(&S)"
+check "the choice is in the registry at once" test "$(stored_language)" = ja
+
+check "Start" drive "keys=$main:alt+s"
+check "starts timing" shows "$main" "has=停止(&S)" "has=スプリット(&T)"
+check "two splits" drive "keys=$main:alt+t,alt+t"
+check "make two rows" shows "$main" "rows=2"
+check "Stop" drive "keys=$main:alt+s"
+check "makes the third row" shows "$main" "rows=3" "has=開始(&S)"
+check "the laps are copied" drive "keys=$main:ctrl+c" "clipboard=$work/laps.txt"
+copied_rows() { # a header, then #1 and #2 Split and #3 Stop, each with its total and lap
+  local time='[0-9]{2}:[0-9]{2}:[0-9]{2}\.[0-9]' tab=$'\t'
+  tr -d '\r' < "$work/laps.txt" > "$work/laps.lf"
+  [ "$(head -n 1 "$work/laps.lf")" = "番号${tab}操作${tab}合計時間${tab}ラップ" ] &&
+    [ "$(wc -l < "$work/laps.lf")" -eq 4 ] &&
+    grep -Eq "^#1${tab}スプリット${tab}${time}${tab}${time}$" "$work/laps.lf" &&
+    grep -Eq "^#2${tab}スプリット${tab}${time}${tab}${time}$" "$work/laps.lf" &&
+    grep -Eq "^#3${tab}停止${tab}${time}${tab}${time}$" "$work/laps.lf"
+}
+check "as a header and three rows, read back from the X clipboard" copied_rows
+
+check "About opens" drive "keys=$main:alt+a"
+check "with the build information" shows "$about"
+check "which names Windows" grep -Eq "^wxWidgets [0-9.]+-Windows-Unicode build$" "$work/shown.txt"
+check "About closes" drive "close=$about"
+check "the main window closes" drive "close=$main"
+wait "$pid"
+status=$?
+check "and the program ends with status 0 (got $status)" test "$status" -eq 0
+check "the stored language is kept" test "$(stored_language)" = ja
+
+[ "$failures" -eq 0 ] || sed 's/^/    /' "$work/lapmark.out" | head -20
+finish

@@ -1,0 +1,139 @@
+// Reads the state of another program's windows from the Windows side, for the whole-program test
+// under Wine: what the X server cannot tell (a button's label, how many rows a list holds).
+//   window_state TIMEOUT TITLE CONDITION...
+// Waits up to TIMEOUT seconds for a top-level window titled TITLE (UTF-8, exactly) for which
+// every CONDITION holds, then prints the texts of all the windows inside it, one a line:
+//   has=TEXT     a window inside it has the text TEXT
+//   rows=N       a list view inside it holds N rows
+// Status 0 when they held, 1 when the time ran out (the texts it had then are printed), 2 for bad
+// usage.
+#include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <fcntl.h>
+#include <io.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace
+{
+std::string Narrow(const std::wstring& wide)
+{
+    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(length > 0 ? length - 1 : 0), '\0');
+    if (length > 1)
+        WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, utf8.data(), length, nullptr, nullptr);
+    return utf8;
+}
+
+std::wstring TextOf(HWND window)
+{
+    wchar_t text[1024] = {0};
+    GetWindowTextW(window, text, 1024);
+    return text;
+}
+
+struct Search
+{
+    std::wstring title;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindTopLevel(HWND window, LPARAM parameter)
+{
+    auto* search = reinterpret_cast<Search*>(parameter);
+    if (IsWindowVisible(window) && TextOf(window) == search->title)
+    {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+/// What the window holds now.
+struct Contents
+{
+    std::vector<std::wstring> texts;
+    std::vector<long> listRows;
+};
+
+BOOL CALLBACK Collect(HWND window, LPARAM parameter)
+{
+    auto* contents = reinterpret_cast<Contents*>(parameter);
+    contents->texts.push_back(TextOf(window));
+    wchar_t kind[64] = {0};
+    GetClassNameW(window, kind, 64);
+    if (std::wstring(kind) == WC_LISTVIEWW)
+        contents->listRows.push_back(static_cast<long>(SendMessageW(window, LVM_GETITEMCOUNT, 0, 0)));
+    return TRUE;
+}
+
+bool Holds(const Contents& contents, const std::wstring& condition)
+{
+    if (condition.rfind(L"has=", 0) == 0)
+    {
+        const std::wstring text = condition.substr(4);
+        for (const std::wstring& shown : contents.texts)
+            if (shown == text)
+                return true;
+        return false;
+    }
+    if (condition.rfind(L"rows=", 0) == 0)
+    {
+        const long rows = std::wcstol(condition.c_str() + 5, nullptr, 10);
+        for (long count : contents.listRows)
+            if (count == rows)
+                return true;
+        return false;
+    }
+    std::fprintf(stderr, "window_state: unknown condition \"%s\"\n", Narrow(condition).c_str());
+    std::exit(2);
+}
+} // namespace
+
+int main()
+{
+    _setmode(_fileno(stdout), _O_BINARY); // lines end in \n, as the shell reading them expects
+    // The arguments as the system has them, in UTF-16: the narrow ones hold only the code page.
+    int argc = 0;
+    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    if (!argv || argc < 3)
+    {
+        std::fprintf(stderr, "usage: window_state TIMEOUT TITLE CONDITION...\n");
+        return 2;
+    }
+    const auto deadline = std::chrono::steady_clock::now() +
+                          std::chrono::seconds(std::wcstol(argv[1], nullptr, 10));
+    Search search{argv[2]};
+    Contents contents;
+    for (;;)
+    {
+        search.found = nullptr;
+        EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&search));
+        contents = Contents{};
+        bool all = search.found != nullptr;
+        if (all)
+        {
+            EnumChildWindows(search.found, Collect, reinterpret_cast<LPARAM>(&contents));
+            for (int i = 3; i < argc && all; ++i)
+                all = Holds(contents, argv[i]);
+        }
+        if (all || std::chrono::steady_clock::now() >= deadline)
+        {
+            for (const std::wstring& text : contents.texts)
+                if (!text.empty())
+                    std::printf("%s\n", Narrow(text).c_str());
+            if (!all)
+                std::fprintf(stderr, "window_state: \"%s\" did not come to that state\n",
+                             Narrow(argv[2]).c_str());
+            return all ? 0 : 1;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}

@@ -1,0 +1,61 @@
+# The Windows build's tests, run by Wine (the toolchain's emulator) in a throwaway Wine prefix of
+# the build tree, whose registry stands in for the user's. Included from tests/CMakeLists.txt.
+set(lapmark_wine_prefix ${CMAKE_BINARY_DIR}/wine-prefix)
+# No Mono or Gecko installer at the prefix's first start, and no debug chatter.
+set(LAPMARK_WINE_ENV WINEPREFIX=${lapmark_wine_prefix} WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=)
+set(LAPMARK_TEST_ENV ${LAPMARK_TEST_ENV} ${LAPMARK_WINE_ENV})
+find_program(XVFB_RUN xvfb-run REQUIRED)
+set(LAPMARK_XVFB ${XVFB_RUN} -a -s "-screen 0 1280x1024x24")
+
+set(lapmark_under_wine ${CMAKE_CURRENT_SOURCE_DIR}/windows/under_wine.sh)
+
+# The prefix is made once (12 to 16 s), before any test uses it; the tests that use it take
+# turns, each with the prefix's Wine to itself.
+add_test(NAME wine_prefix COMMAND sh -c "rm -rf '${lapmark_wine_prefix}' && wineboot --init && wineserver --wait")
+set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine RESOURCE_LOCK wine_prefix
+  ENVIRONMENT "${LAPMARK_TEST_ENV}" TIMEOUT 120)
+
+add_executable(logic_tests ${lapmark_logic_test_sources})
+target_link_libraries(logic_tests PRIVATE lapmark_logic lapmark_warnings GTest::gtest)
+target_include_directories(logic_tests PRIVATE support)
+target_compile_definitions(logic_tests PRIVATE
+  LAPMARK_SOURCE_DIR="${CMAKE_SOURCE_DIR}" LAPMARK_BINARY_DIR="${CMAKE_BINARY_DIR}")
+add_dependencies(logic_tests catalogs)
+# One Wine process for all of them: a start of Wine costs about a second.
+add_test(NAME logic_tests COMMAND ${lapmark_under_wine} wine $<TARGET_FILE:logic_tests>)
+set_tests_properties(logic_tests PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine_prefix
+  TIMEOUT 300 ENVIRONMENT "DISPLAY=;${LAPMARK_TEST_ENV}")
+
+add_executable(gui_tests ${lapmark_gui_test_sources})
+target_link_libraries(gui_tests PRIVATE lapmark_gui lapmark_warnings GTest::gtest)
+target_include_directories(gui_tests PRIVATE support logic)
+target_compile_definitions(gui_tests PRIVATE LAPMARK_BINARY_DIR="${CMAKE_BINARY_DIR}")
+add_dependencies(gui_tests catalogs pictures)
+add_test(NAME gui_tests COMMAND ${LAPMARK_XVFB} ${lapmark_under_wine} wine $<TARGET_FILE:gui_tests>)
+set_tests_properties(gui_tests PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine_prefix
+  TIMEOUT 300 WORKING_DIRECTORY ${CMAKE_BINARY_DIR} ENVIRONMENT "${LAPMARK_TEST_ENV}")
+
+# Lapmark.exe's resources and imports, as Windows reads them.
+add_test(NAME exe_resources COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/windows/check_exe.py
+  ${lapmark_package_dir}/Lapmark.exe ${PROJECT_VERSION})
+
+# The whole program from the portable zip, driven through its windows (the window driver is
+# the Linux build's: Wine's windows are X11 windows), and read from the Windows side.
+add_executable(window_state windows/window_state.cpp)
+target_link_libraries(window_state PRIVATE shell32)
+target_link_options(window_state PRIVATE -static)
+if(LAPMARK_WINDOW_DRIVER)
+  add_test(NAME program_runs COMMAND ${LAPMARK_XVFB} ${lapmark_under_wine}
+    ${CMAKE_CURRENT_SOURCE_DIR}/windows/program_runs.sh ${lapmark_zip} ${LAPMARK_WINDOW_DRIVER}
+    $<TARGET_FILE:window_state>)
+  set_tests_properties(program_runs PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine_prefix
+    TIMEOUT 300 ENVIRONMENT "${LAPMARK_TEST_ENV}")
+else()
+  message(STATUS "No LAPMARK_WINDOW_DRIVER (the Linux build's tests/window_driver): the whole-program test under Wine is left out")
+endif()
+
+# The installer, silently in and out.
+add_test(NAME installer COMMAND ${LAPMARK_XVFB} ${lapmark_under_wine}
+  ${CMAKE_CURRENT_SOURCE_DIR}/windows/installer.sh ${lapmark_installer})
+set_tests_properties(installer PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine_prefix
+  TIMEOUT 300 ENVIRONMENT "${LAPMARK_TEST_ENV}")
