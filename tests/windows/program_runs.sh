@@ -59,5 +59,14 @@ status=$?
 check "and the program ends with status 0 (got $status)" test "$status" -eq 0
 check "the stored language is kept" test "$(stored_language)" = ja
 
+# A stored value the program cannot use is reported, and left as it is.
+wine reg add "$key" /v ui_language /d xx-nonsense /f > /dev/null 2>&1
+(cd "$work/elsewhere" && exec timeout 300 wine "$work/Lapmark/Lapmark.exe") >> "$work/lapmark.out" 2>&1 &
+pid=$!
+check "an unknown stored language is reported" drive "close=Lapmark Error" "close=Lapmark"
+wait "$pid"
+check "and the program still ends with status 0 (got $?)" test $? -eq 0
+check "the unknown value is left as it is" test "$(stored_language)" = xx-nonsense
+
 [ "$failures" -eq 0 ] || sed 's/^/    /' "$work/lapmark.out" | head -20
 finish
