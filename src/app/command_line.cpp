@@ -46,6 +46,8 @@ std::string VersionText()
 
 CommandLineRequest ParseCommandLine(int argc, char** argv)
 {
+    if (argc <= 1)
+        return CommandLineRequest(); // how a desktop starts it: nothing to read, nothing to pay
     wxCmdLineParser parser(Options, argc, argv);
     parser.SetLogo("Lapmark, a lap timer for one person, exact to the tenth of a second.\n"
                    "Without options it opens its window.");

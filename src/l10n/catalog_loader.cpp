@@ -24,25 +24,42 @@ void AddWithBase(wxArrayString& names, const wxString& name)
 
 ChosenLanguagesLoader::ChosenLanguagesLoader(const wxArrayString& prefixes,
                                              const wxArrayString& languages)
-    : m_prefixes(prefixes), m_languages(languages)
+    : m_languages(languages)
 {
+    // A prefix that is not there is asked once, not once for every name of every catalog.
+    for (const wxString& prefix : prefixes)
+        if (wxDirExists(prefix))
+            m_prefixes.Add(prefix);
+}
+
+wxString ChosenLanguagesLoader::FindCatalog(const wxString& domain, const wxString& language) const
+{
+    for (const wxString& prefix : m_prefixes)
+    {
+        const wxString folder = prefix + wxFILE_SEP_PATH + language;
+        if (!wxDirExists(folder))
+            continue;
+        for (const wxString& file : {folder + wxFILE_SEP_PATH + "LC_MESSAGES" + wxFILE_SEP_PATH + domain + ".mo",
+                                     folder + wxFILE_SEP_PATH + domain + ".mo"})
+            if (wxFileExists(file))
+                return file;
+    }
+    return wxString();
 }
 
 wxArrayString ChosenLanguagesLoader::GetAvailableTranslations(const wxString& domain) const
 {
     wxArrayString available;
     for (const wxString& language : m_languages)
-        for (const wxString& prefix : m_prefixes)
-        {
-            const wxString folder = prefix + wxFILE_SEP_PATH + language + wxFILE_SEP_PATH;
-            if (wxFileExists(folder + "LC_MESSAGES" + wxFILE_SEP_PATH + domain + ".mo") ||
-                wxFileExists(folder + domain + ".mo"))
-            {
-                available.Add(language);
-                break;
-            }
-        }
+        if (!FindCatalog(domain, language).empty())
+            available.Add(language);
     return available;
+}
+
+wxMsgCatalog* ChosenLanguagesLoader::LoadCatalog(const wxString& domain, const wxString& language)
+{
+    const wxString file = FindCatalog(domain, language);
+    return file.empty() ? nullptr : wxMsgCatalog::CreateFromFile(file, domain);
 }
 
 wxArrayString CatalogLanguageNames(int language)

@@ -4,9 +4,10 @@
 #include <wx/translation.h>
 
 /// Finds catalogs like the toolkit's own loader, but looks only for the languages this run can
-/// use. The toolkit's loader lists every folder below every catalog prefix to learn which
-/// languages exist, once per catalog, and the system's locale folder holds hundreds: that was
-/// most of what the locale set-up cost at start-up.
+/// use, and only in the prefixes that exist. The toolkit's loader lists every folder below every
+/// catalog prefix to learn which languages exist, once per catalog (the system's locale folder
+/// holds hundreds), and then looks for each catalog under several names in every prefix, even
+/// for the language the program is written in, which has no catalog.
 class ChosenLanguagesLoader : public wxFileTranslationsLoader
 {
 public:
@@ -17,7 +18,13 @@ public:
     /// Those of the languages that have the catalog below one of the prefixes.
     wxArrayString GetAvailableTranslations(const wxString& domain) const override;
 
+    /// The catalog of `domain` for `language` from the first prefix that has it, or null.
+    wxMsgCatalog* LoadCatalog(const wxString& domain, const wxString& language) override;
+
 private:
+    /// The file of `domain` for `language` in the first prefix that has one, or "".
+    wxString FindCatalog(const wxString& domain, const wxString& language) const;
+
     wxArrayString m_prefixes;
     wxArrayString m_languages;
 };

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <wx/intl.h>
+#include <wx/translation.h>
 
 #include <filesystem>
 
@@ -39,6 +40,29 @@ TEST(CatalogLoader, ReportsOnlyTheChosenLanguagesThatHaveTheCatalog)
     EXPECT_EQ(Names(loader.GetAvailableTranslations("Lapmark")), (std::vector<wxString>{"zh_CN", "ja"}))
         << "de has the catalog but was not chosen; fr has another one";
     EXPECT_EQ(Names(loader.GetAvailableTranslations("other")), (std::vector<wxString>{"fr"}));
+}
+
+TEST(CatalogLoader, LoadsOnlyWhatIsThereUnderTheNameAskedFor)
+{
+    const struct
+    {
+        const char* language;
+        bool loads;
+    } cases[] = {{"ja", true}, {"zh_CN", true}, {"en", false}, {"de", false}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.language);
+        wxArrayString prefixes;
+        prefixes.Add(LAPMARK_BINARY_DIR "/no-such-folder");
+        prefixes.Add(LAPMARK_BINARY_DIR "/locales");
+        wxArrayString chosen;
+        chosen.Add(c.language);
+        wxTranslations translations; // owns the loader and the catalogs it loads
+        translations.SetLoader(new ChosenLanguagesLoader(prefixes, chosen));
+        translations.SetLanguage(c.language);
+        EXPECT_EQ(translations.AddCatalog("Lapmark"), c.loads);
+        EXPECT_EQ(translations.GetTranslatedString("&Start", "Lapmark") != nullptr, c.loads);
+    }
 }
 
 TEST(CatalogLoader, NamesOfAChosenLanguageOrOfThePreferredOnes)
