@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Starts the real program the ways a user may and looks at how it starts and ends: without a
+# display, with command-line options, without its icon, at the very first start, and in each
+# language. Needs a display (xvfb-run).
+#   program_starts.sh LAPMARK WINDOW_DRIVER BUILD_DIR
+set -u
+lapmark=$1 driver=$2 build=$3
+. "$(dirname "$0")/../program_lib.sh"
+main=$main_window
+
+mkdir -p "$work/no_display"
+(cd "$build" && env -u DISPLAY -u WAYLAND_DISPLAY HOME="$work/no_display" timeout 60 "$lapmark") \
+  > "$work/no_display.out" 2>&1
+status=$?
+expect no_display "no display ends non-zero (got $status)" test "$status" -ne 0 -a "$status" -ne 124
+expect no_display "the toolkit says why" test -s "$work/no_display.out"
+
+# The command line answers without a display; an unknown option is refused with the usage.
+headless() { # NAME ARGS...: runs the program with no display, output in $work/NAME.{out,err}
+  local name=$1
+  shift
+  env -u DISPLAY -u WAYLAND_DISPLAY timeout 30 "$lapmark" "$@" > "$work/$name.out" 2> "$work/$name.err"
+  status=$?
+}
+headless help --help
+expect help "--help ends with status 0 (got $status)" test "$status" -eq 0
+expect help "--help prints the usage" grep -q "^Usage: lapmark \\[-h\\] \\[--version\\] \\[--verbose\\]" "$work/help.out"
+headless short_help -h
+expect short_help "-h ends with status 0 (got $status)" test "$status" -eq 0
+headless version --version
+expect version "--version ends with status 0 (got $status)" test "$status" -eq 0
+expect version "--version prints the name, version and build" grep -Eq "^Lapmark [0-9.]+ \\(build [0-9]+\\)$" "$work/version.out"
+headless unknown --no-such-option
+expect unknown "an unknown option ends non-zero" test "$status" -ne 0
+expect unknown "and shows the usage on the standard error" grep -q "^Usage: lapmark" "$work/unknown.err"
+expect unknown "and nothing on the standard output" test ! -s "$work/unknown.out"
+
+
+# A copy of the program alone in a folder: no icon below its working directory, beside it or
+# installed. The window opens without an icon of its own.
+mkdir -p "$work/bare"
+cp "$lapmark" "$work/bare/"
+run_program missing_icon "$work/bare/$(basename "$lapmark")" "$work/bare" "ui_language=default" \
+  "noicon=$main" "close=$main"
+ran_cleanly missing_icon
+
+run_program first_start "$lapmark" "$build" "" "close=Language selection" "close=$main"
+ran_cleanly first_start
+expect first_start "a cancelled question stores no choice" grep -qx "ui_language=" "$settings"
+
+run_program japanese "$lapmark" "$build" "ui_language=ja" "close=Lapmark ラップタイマー"
+ran_cleanly japanese
+
+# "default" follows the system's language, from LANG or the list of preferred ones in LANGUAGE.
+LANG=ja_JP.UTF-8 run_program system_japanese "$lapmark" "$build" "ui_language=default" "close=Lapmark ラップタイマー"
+ran_cleanly system_japanese
+LANG=C LANGUAGE=fr:zh_CN run_program preferred_chinese "$lapmark" "$build" "ui_language=default" "close=Lapmark 计时器"
+ran_cleanly preferred_chinese
+
+finish
