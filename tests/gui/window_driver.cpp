@@ -18,7 +18,8 @@
 //                        milliseconds (a benchmark's load, not a wait)
 //   type=K,K...          types into whatever has the keyboard now (an open menu, say)
 //   rightclick=PATTERN:FX,FY  right-clicks at that fraction of its width and height
-//   clipboard=FILE       writes the clipboard's text to FILE (fails, status 3, if there is none)
+//   clipboard=FILE       writes the clipboard's text to FILE once there is some (fails, status 3,
+//                        if none comes)
 //   run=COMMAND          runs COMMAND with the shell between two steps (fails, status 3, if it does)
 //   icon=PATTERN         fails (status 3) unless it has an icon of its own
 //   noicon=PATTERN       fails (status 3) if it has one
@@ -322,23 +323,36 @@ void RightClick(Window window, double fx, double fy)
     Settle(window); // the menu is open
 }
 
-/// Asks the clipboard's owner for its text and writes it to `path`.
+/// Asks the clipboard's owner for its text and writes it to `path`. While nobody owns the
+/// clipboard (a copy the program has not made yet), asks again until the timeout.
 bool SaveClipboard(const std::string& path)
 {
     const Window own = XCreateSimpleWindow(s_display, DefaultRootWindow(s_display), 0, 0, 1, 1, 0, 0, 0);
+    const Atom clipboard = Intern("CLIPBOARD");
     const Atom property = Intern("WINDOW_DRIVER_CLIPBOARD");
-    XConvertSelection(s_display, Intern("CLIPBOARD"), Intern("UTF8_STRING"), property, own, CurrentTime);
-    XFlush(s_display);
     bool saved = false;
+    bool asked = false;
     const SteadyTime deadline = Deadline();
-    XEvent event;
-    while (std::chrono::steady_clock::now() < deadline)
+    while (!saved && std::chrono::steady_clock::now() < deadline)
     {
+        if (!asked)
+        {
+            if (XGetSelectionOwner(s_display, clipboard) == None)
+            {
+                Poll();
+                continue;
+            }
+            XConvertSelection(s_display, clipboard, Intern("UTF8_STRING"), property, own, CurrentTime);
+            XFlush(s_display);
+            asked = true;
+        }
+        XEvent event;
         if (!XCheckTypedWindowEvent(s_display, own, SelectionNotify, &event))
         {
             Poll();
             continue;
         }
+        asked = false; // an owner that gave no text is asked again, until the timeout
         Atom type;
         int format;
         unsigned long count, after;
@@ -354,7 +368,6 @@ bool SaveClipboard(const std::string& path)
             }
             XFree(data);
         }
-        break;
     }
     XDestroyWindow(s_display, own);
     return saved;
