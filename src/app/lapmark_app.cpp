@@ -22,7 +22,8 @@ namespace
 wxIcon LoadWindowIcon()
 {
     wxIcon icon;
-    const wxImage image = LoadPicture(IconPicturePath);
+    // An icon file, read as one: no asking every format whether the file is theirs.
+    const wxImage image = LoadPicture(IconPicturePath, wxBITMAP_TYPE_ICO);
     if (image.IsOk())
         icon.CopyFromBitmap(wxBitmap(image));
     return icon;

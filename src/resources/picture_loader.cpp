@@ -6,7 +6,7 @@
 #include <wx/log.h>
 #include <wx/msgout.h>
 
-wxImage LoadPicture(const wxString& relative)
+wxImage LoadPicture(const wxString& relative, wxBitmapType type)
 {
     const wxString path = FindPicture(relative);
     if (path.empty())
@@ -21,7 +21,7 @@ wxImage LoadPicture(const wxString& relative)
     if (refusal.empty())
     {
         wxLogNull quiet; // the toolkit's own complaint would open a box
-        image.LoadFile(path, wxBITMAP_TYPE_ANY, -1);
+        image.LoadFile(path, type, -1);
     }
     if (!image.IsOk())
         wxMessageOutputStderr().Printf("Lapmark: the picture \"%s\" %s; it is not shown.\n", path,
