@@ -15,22 +15,11 @@ add_test(NAME wine_prefix COMMAND sh -c "rm -rf '${lapmark_wine_prefix}' && wine
 set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine RESOURCE_LOCK wine_prefix
   ENVIRONMENT "${LAPMARK_TEST_ENV}" TIMEOUT 120)
 
-add_executable(logic_tests ${lapmark_logic_test_sources})
-target_link_libraries(logic_tests PRIVATE lapmark_logic lapmark_warnings GTest::gtest)
-target_include_directories(logic_tests PRIVATE support)
-target_compile_definitions(logic_tests PRIVATE
-  LAPMARK_SOURCE_DIR="${CMAKE_SOURCE_DIR}" LAPMARK_BINARY_DIR="${CMAKE_BINARY_DIR}")
-add_dependencies(logic_tests catalogs)
 # One Wine process for all of them: a start of Wine costs about a second.
 add_test(NAME logic_tests COMMAND ${lapmark_under_wine} wine $<TARGET_FILE:logic_tests>)
 set_tests_properties(logic_tests PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine_prefix
   TIMEOUT 300 ENVIRONMENT "DISPLAY=;${LAPMARK_TEST_ENV}")
 
-add_executable(gui_tests ${lapmark_gui_test_sources})
-target_link_libraries(gui_tests PRIVATE lapmark_gui lapmark_warnings GTest::gtest)
-target_include_directories(gui_tests PRIVATE support logic)
-target_compile_definitions(gui_tests PRIVATE LAPMARK_BINARY_DIR="${CMAKE_BINARY_DIR}")
-add_dependencies(gui_tests catalogs pictures)
 add_test(NAME gui_tests COMMAND ${LAPMARK_XVFB} ${lapmark_under_wine} wine $<TARGET_FILE:gui_tests>)
 set_tests_properties(gui_tests PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine_prefix
   TIMEOUT 300 WORKING_DIRECTORY ${CMAKE_BINARY_DIR} ENVIRONMENT "${LAPMARK_TEST_ENV}")
