@@ -8,7 +8,6 @@
 // default button) is finished by GTK on a timer of its own, 250 ms after the program handled the
 // key; the driver waits that out from the program's answer and then pings again.
 //   wait=PATTERN         waits until a top-level window that matches is mapped
-//   gone=PATTERN         waits until no window that matches is mapped
 //   close=PATTERN        waits for it, asks it to close as a window manager's close box does, and
 //                        waits until it is gone
 //   keys=PATTERN:K,K...  waits for it, gives it the input focus and types key combinations such as
@@ -118,17 +117,6 @@ Window WaitFor(const std::string& pattern)
         Poll();
     } while (std::chrono::steady_clock::now() < deadline);
     Fail(1, "no window \"" + pattern + "\" appeared");
-}
-
-void WaitGone(const std::string& pattern)
-{
-    const SteadyTime deadline = Deadline();
-    while (FindMapped(pattern))
-    {
-        if (std::chrono::steady_clock::now() >= deadline)
-            Fail(1, "the window \"" + pattern + "\" did not go");
-        Poll();
-    }
 }
 
 void WaitUnmapped(Window window, const std::string& pattern)
@@ -422,8 +410,6 @@ int main(int argc, char** argv)
             s_timeoutSeconds = std::atoi(what.c_str());
         else if (verb == "wait")
             WaitFor(what);
-        else if (verb == "gone")
-            WaitGone(what);
         else if (verb == "close")
         {
             const Window window = WaitFor(what);

@@ -4,8 +4,6 @@ set(lapmark_wine_prefix ${CMAKE_BINARY_DIR}/wine-prefix)
 # No Mono or Gecko installer at the prefix's first start, and no debug chatter.
 set(LAPMARK_WINE_ENV WINEPREFIX=${lapmark_wine_prefix} WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=)
 set(LAPMARK_TEST_ENV ${LAPMARK_TEST_ENV} ${LAPMARK_WINE_ENV})
-find_program(XVFB_RUN xvfb-run REQUIRED)
-set(LAPMARK_XVFB ${XVFB_RUN} -a -s "-screen 0 1280x1024x24")
 
 set(lapmark_under_wine ${CMAKE_CURRENT_SOURCE_DIR}/windows/under_wine.sh)
 
