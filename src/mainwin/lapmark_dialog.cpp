@@ -8,6 +8,7 @@
 #include "mainwin/time_text.h"
 
 #include <wx/accel.h>
+#include <wx/event.h>
 #include <wx/button.h>
 #include <wx/clipbrd.h>
 #include <wx/listctrl.h>
@@ -16,6 +17,8 @@
 #include <wx/settings.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
+
+#include <functional>
 
 namespace
 {
@@ -133,6 +136,18 @@ LapmarkDialog::LapmarkDialog(wxWindow* parent, wxWindowID id, const Clock& clock
     Connect(wxID_COPY, wxEVT_MENU, wxCommandEventHandler(LapmarkDialog::OnCopy));
     Connect(wxID_SELECTALL, wxEVT_MENU, wxCommandEventHandler(LapmarkDialog::OnSelectAll));
     ListCtrlSplit->Bind(wxEVT_CONTEXT_MENU, &LapmarkDialog::OnListContextMenu, this);
+
+    // The run-control keys act when they go down: the toolkit would press the button only on its
+    // own timer a quarter of a second later, and drop a second press meanwhile. A key's release
+    // goes to whichever control has the focus, so every one of them reports it.
+    Connect(wxID_ANY, wxEVT_CHAR_HOOK, wxKeyEventHandler(LapmarkDialog::OnCharHook));
+    Connect(wxID_ANY, wxEVT_ACTIVATE, wxActivateEventHandler(LapmarkDialog::OnActivate));
+    const std::function<void(wxWindow&)> reportKeyUps = [&](wxWindow& window) {
+        window.Bind(wxEVT_KEY_UP, &LapmarkDialog::OnKeyUp, this);
+        for (wxWindow* child : window.GetChildren())
+            reportKeyUps(*child);
+    };
+    reportKeyUps(*this);
 }
 
 LapmarkDialog::~LapmarkDialog()
@@ -216,6 +231,8 @@ void LapmarkDialog::ConfirmReset()
     const wxString message = _("Do you want to reset?\t");
     // Only an explicit Yes clears the laps: Escape or the close box keep everything.
     const bool confirmed = wxMessageBox(message, caption, wxYES_NO, this) == wxYES;
+    // The question had the keyboard: a key that opened it came up there, unseen by this window.
+    m_heldKeys.Clear();
     if (!confirmed)
         return;
     m_state = StateAfter(m_state, RunCommand::ConfirmReset, confirmed);
@@ -335,4 +352,53 @@ void LapmarkDialog::OnCopy(wxCommandEvent&)
     wxTheClipboard->SetData(new wxTextDataObject(text));
     // Hand the text to a clipboard manager, if the desktop runs one, so it outlives the program.
     wxTheClipboard->Flush();
+}
+
+KeyFocus LapmarkDialog::FocusOf(const wxWindow* window) const
+{
+    if (window == ButtonStart)
+        return KeyFocus::StartButton;
+    if (window == ButtonReset)
+        return KeyFocus::ResetButton;
+    if (window == ButtonLang || window == ButtonUpdate || window == ButtonAbout)
+        return KeyFocus::OtherButton;
+    return KeyFocus::Elsewhere;
+}
+
+void LapmarkDialog::OnCharHook(wxKeyEvent& event)
+{
+    KeyPress key;
+    key.keyCode = event.GetKeyCode();
+    key.alt = event.AltDown();
+    key.control = event.RawControlDown();
+    key.shift = event.ShiftDown();
+    key.meta = event.MetaDown();
+    key.focus = FocusOf(wxDynamicCast(event.GetEventObject(), wxWindow));
+    const RunKey pressed = RunKeyFor(key, ButtonStart->GetLabel(), ButtonReset->GetLabel());
+    if (pressed == RunKey::None)
+    {
+        event.Skip();
+        return;
+    }
+    // Held down, the key repeats: it pressed its button once, when it went down. (The toolkit's
+    // own repeat flag is not set on every platform.)
+    if (!m_heldKeys.Press(key.keyCode))
+        return;
+    wxButton* const button = pressed == RunKey::StartButton ? ButtonStart : ButtonReset;
+    wxCommandEvent click(wxEVT_BUTTON, button->GetId());
+    click.SetEventObject(button);
+    ProcessWindowEvent(click);
+}
+
+void LapmarkDialog::OnKeyUp(wxKeyEvent& event)
+{
+    m_heldKeys.Release(event.GetKeyCode());
+    event.Skip();
+}
+
+void LapmarkDialog::OnActivate(wxActivateEvent& event)
+{
+    // Keys released while another window had the keyboard were never reported here.
+    m_heldKeys.Clear();
+    event.Skip();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mainwin/clock.h"
+#include "mainwin/run_keys.h"
 #include "mainwin/run_state.h"
 #include "mainwin/split_rows.h"
 #include "mainwin/stopwatch.h"
@@ -13,7 +14,9 @@
 
 class wxBoxSizer;
 class wxButton;
+class wxActivateEvent;
 class wxContextMenuEvent;
+class wxKeyEvent;
 class wxListCtrl;
 class wxMenu;
 class wxStaticText;
@@ -46,6 +49,9 @@ private:
     void OnCopy(wxCommandEvent& event);
     void OnSelectAll(wxCommandEvent& event);
     void OnListContextMenu(wxContextMenuEvent& event);
+    void OnCharHook(wxKeyEvent& event);
+    void OnKeyUp(wxKeyEvent& event);
+    void OnActivate(wxActivateEvent& event);
 
     void StartTiming();
     void StopTiming();
@@ -55,6 +61,7 @@ private:
     void RefreshDisplays(RunState state);
     void SetReadout(wxStaticText& readout, const wxString& text);
     void AddSplitRow(SplitAction action, const StopwatchReading& at);
+    KeyFocus FocusOf(const wxWindow* window) const;
 
     static SystemClock s_systemClock;
 
@@ -74,6 +81,8 @@ private:
     wxButton* ButtonStart = nullptr;
     /// What each row of the split list recorded, row for row.
     std::vector<SplitRecord> m_splits;
+    /// The keys down now, so a run-control key held down presses its button once.
+    HeldKeys m_heldKeys;
 
     wxDECLARE_EVENT_TABLE();
 };

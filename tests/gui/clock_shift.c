@@ -1,7 +1,8 @@
 /* Test code only, loaded into the real program with LD_PRELOAD: moves the boot-time clock and
  * the wall clock by the numbers of seconds in the file that LAPMARK_CLOCK_SHIFT names ("BOOT
  * WALL", read afresh at every reading), the way a suspend and a change of the system clock move
- * them. Every other clock is left alone. */
+ * them. "@MS WALL" instead stops the boot-time clock at exactly MS milliseconds, so a test
+ * decides what every reading is. Every other clock is left alone. */
 #define _GNU_SOURCE
 #include <dlfcn.h>
 #include <fcntl.h>
@@ -12,12 +13,13 @@
 static int (*s_real)(clockid_t, struct timespec*);
 
 /* The two shifts; no allocation, so any caller may read a clock through here. */
-static void ReadShifts(long long* boot, long long* wall)
+static void ReadShifts(long long* boot, long long* wall, int* frozen)
 {
     const char* path = getenv("LAPMARK_CLOCK_SHIFT");
     char text[64] = {0};
     int fd = path ? open(path, O_RDONLY | O_CLOEXEC) : -1;
     *boot = *wall = 0;
+    *frozen = 0;
     if (fd < 0)
         return;
     ssize_t length = read(fd, text, sizeof text - 1);
@@ -25,7 +27,8 @@ static void ReadShifts(long long* boot, long long* wall)
     if (length > 0)
     {
         char* end = NULL;
-        *boot = strtoll(text, &end, 10);
+        *frozen = text[0] == '@';
+        *boot = strtoll(text + *frozen, &end, 10);
         *wall = strtoll(end, NULL, 10);
     }
 }
@@ -38,8 +41,15 @@ int clock_gettime(clockid_t id, struct timespec* now)
     if (result == 0 && (id == CLOCK_BOOTTIME || id == CLOCK_REALTIME))
     {
         long long boot, wall;
-        ReadShifts(&boot, &wall);
-        now->tv_sec += id == CLOCK_BOOTTIME ? boot : wall;
+        int frozen;
+        ReadShifts(&boot, &wall, &frozen);
+        if (id == CLOCK_BOOTTIME && frozen)
+        {
+            now->tv_sec = boot / 1000;
+            now->tv_nsec = boot % 1000 * 1000000;
+        }
+        else
+            now->tv_sec += id == CLOCK_BOOTTIME ? boot : wall;
     }
     return result;
 }

@@ -325,6 +325,79 @@ void Command(wxWindow& window, int id)
 }
 } // namespace
 
+namespace
+{
+/// A key going down (or, with `up`, coming up) in `focus`, as the toolkit reports it to the
+/// window before the control sees it; true when the window kept it from the control.
+bool Key(wxWindow& focus, int code, bool alt = false, bool up = false)
+{
+    wxKeyEvent event(up ? wxEVT_KEY_UP : wxEVT_CHAR_HOOK);
+    event.m_keyCode = code;
+    event.SetAltDown(alt);
+    event.SetEventObject(&focus);
+    return focus.GetEventHandler()->ProcessEvent(event) && !up;
+}
+} // namespace
+
+TEST(RunKeys, EachPressActsOnceWhenItsKeyGoesDown)
+{
+    Window w;
+    wxWindow& about = *FindControl<wxWindow>(*w.dialog, "wxID_ABOUT");
+    w.clock.Advance(1000ms);
+    EXPECT_TRUE(Key(*w.list, 'S', true)) << "Alt+S starts, wherever the focus is";
+    EXPECT_EQ(w.dialog->GetRunState(), RunState::Running);
+    EXPECT_EQ(w.start->GetLabel(), "&Stop");
+    w.clock.Advance(1200ms);
+    EXPECT_TRUE(Key(*w.list, 'T', true));
+    EXPECT_TRUE(Key(*w.list, 'T', true)) << "the repeat is kept from the toolkit too";
+    ASSERT_EQ(w.list->GetItemCount(), 1) << "a key held down splits once";
+    EXPECT_EQ(w.Cell(0, 2), "00:00:01.2");
+    Key(*w.list, 'T', false, true);
+    w.clock.Advance(100ms);
+    EXPECT_TRUE(Key(*w.start, 'T', true)) << "released and pressed again: a new split";
+    ASSERT_EQ(w.list->GetItemCount(), 2);
+    EXPECT_EQ(w.Cell(1, 2), "00:00:01.3");
+    Key(*w.start, 'T', false, true);
+
+    EXPECT_FALSE(Key(about, WXK_RETURN)) << "Return on About is About's";
+    EXPECT_FALSE(Key(about, WXK_SPACE));
+    EXPECT_FALSE(Key(*w.list, 'L', true)) << "Alt+L is Language's";
+    EXPECT_FALSE(Key(*w.list, 'C')) << "the list's own keys";
+    EXPECT_EQ(w.dialog->GetRunState(), RunState::Running);
+
+    EXPECT_TRUE(Key(*w.reset, WXK_SPACE)) << "Space on Split";
+    Key(*w.reset, WXK_SPACE, false, true);
+    EXPECT_EQ(w.list->GetItemCount(), 3);
+    EXPECT_TRUE(Key(*w.list, WXK_NUMPAD_ENTER)) << "Enter from the list: the default button";
+    EXPECT_EQ(w.dialog->GetRunState(), RunState::Stopped);
+    Key(*w.list, WXK_NUMPAD_ENTER, false, true);
+    EXPECT_TRUE(Key(*w.start, WXK_SPACE)) << "Space on Start resumes";
+    EXPECT_EQ(w.dialog->GetRunState(), RunState::Running);
+    Key(*w.start, WXK_SPACE, false, true);
+    EXPECT_TRUE(Key(*w.start, WXK_RETURN));
+    EXPECT_EQ(w.dialog->GetRunState(), RunState::Stopped);
+    Key(*w.start, WXK_RETURN, false, true);
+
+    // Stopped, Alt+T asks before it resets, as a click does. Its release goes to the question.
+    wxTEST_DIALOG(Key(*w.list, 'T', true), MessageBoxAnswer(wxNO).Describe("reset confirmation"));
+    EXPECT_EQ(w.list->GetItemCount(), 5);
+    wxTEST_DIALOG(Key(*w.list, 'T', true), MessageBoxAnswer(wxYES).Describe("asked again"));
+    EXPECT_EQ(w.list->GetItemCount(), 0);
+    EXPECT_EQ(w.dialog->GetRunState(), RunState::Idle);
+}
+
+TEST(RunKeys, AKeyReleasedElsewhereCountsAgain)
+{
+    Window w;
+    Key(*w.start, 'S', true);
+    Key(*w.start, 'T', true);
+    // The window loses the keyboard (a box opens, the user switches away) and T comes up there.
+    wxActivateEvent away(wxEVT_ACTIVATE, false);
+    w.dialog->GetEventHandler()->ProcessEvent(away);
+    Key(*w.start, 'T', true);
+    EXPECT_EQ(w.list->GetItemCount(), 2);
+}
+
 TEST(SplitCopy, SelectedRowsOrEveryRowWithTheLapOfEachRow)
 {
     Window w;

@@ -1,22 +1,23 @@
 // Drives the real program's windows from outside, as a user would, for the whole-program tests.
 //   window_driver [timeout=SECONDS] STEP...
 // Each step names windows by a title pattern (fnmatch, alternatives separated by '|') and waits,
-// up to the timeout, for the state it needs; a step whose state never comes fails loudly. No step
-// waits for a fixed time: after each input the driver pings the program (_NET_WM_PING) and goes
-// on once the program has answered, that is once it has handled everything sent before the ping.
-// A key that presses a button the focus is not on (a mnemonic such as alt+t, or Return for the
-// default button) is finished by GTK on a timer of its own, 250 ms after the program handled the
-// key; the driver waits that out from the program's answer and then pings again.
+// up to the timeout, for the state it needs; a step whose state never comes fails loudly. After
+// each input the driver pings the program (_NET_WM_PING) and goes on once the program has
+// answered, that is once it has handled everything sent before the ping. The timeout only bounds
+// a hang; no step waits for a fixed time.
 //   wait=PATTERN         waits until a top-level window that matches is mapped
 //   close=PATTERN        waits for it, asks it to close as a window manager's close box does, and
 //                        waits until it is gone
 //   keys=PATTERN:K,K...  waits for it, gives it the input focus and types key combinations such as
 //                        alt+s or Escape, each once the program has handled the one before; fails
 //                        (status 4) if another window holds the focus before a combination
+//   press=PATTERN:K      the same for one combination, whose keys go down and stay down
+//   release=K            lets the keys of a combination come up, the last one first
 //   repeat=PATTERN:K:N:MS  focuses it once, then types K N times at a steady pace of one every MS
-//                        milliseconds (a benchmark's load, not a wait)
+//                        milliseconds (the pace is the input; the program is waited on after)
 //   type=K,K...          types into whatever has the keyboard now (an open menu, say)
-//   rightclick=PATTERN:FX,FY  right-clicks at that fraction of its width and height
+//   click=PATTERN:FX,FY  left-clicks at that fraction of its width and height
+//   rightclick=PATTERN:FX,FY  right-clicks there
 //   clipboard=FILE       writes the clipboard's text to FILE once there is some (fails, status 3,
 //                        if none comes)
 //   run=COMMAND          runs COMMAND with the shell between two steps (fails, status 3, if it does)
@@ -219,7 +220,7 @@ void Focus(Window window, const std::string& pattern)
     ExpectFocus(window, pattern);
 }
 
-void TypeCombination(const std::string& combination)
+std::vector<KeyCode> KeyCodes(const std::string& combination)
 {
     std::vector<KeyCode> codes;
     for (const std::string& name : Split(combination, '+'))
@@ -233,33 +234,32 @@ void TypeCombination(const std::string& combination)
             Fail(2, "unknown key \"" + name + "\"");
         codes.push_back(XKeysymToKeycode(s_display, sym));
     }
-    for (KeyCode code : codes)
+    return codes;
+}
+
+void PressKeys(const std::string& combination)
+{
+    for (KeyCode code : KeyCodes(combination))
         XTestFakeKeyEvent(s_display, code, True, CurrentTime);
+}
+
+void ReleaseKeys(const std::string& combination)
+{
+    const std::vector<KeyCode> codes = KeyCodes(combination);
     for (auto it = codes.rbegin(); it != codes.rend(); ++it)
         XTestFakeKeyEvent(s_display, *it, False, CurrentTime);
 }
 
-/// GTK shows a button pressed by the keyboard for this long before it reports the click (its
-/// ACTIVATE_TIMEOUT), unless the button has the focus and the key's release reaches it first.
-constexpr std::chrono::milliseconds ButtonActivation{250};
-
-/// True for combinations that may press a button: mnemonics and the default button's key.
-bool MayPressButton(const std::string& combination)
+void TypeCombination(const std::string& combination)
 {
-    return combination.rfind("alt+", 0) == 0 || combination == "Return" || combination == "KP_Enter";
+    PressKeys(combination);
+    ReleaseKeys(combination);
 }
 
-/// Types one combination and returns once the program has handled it, including a button press
-/// that GTK finishes on its own timer.
+/// Types one combination and returns once the program has handled it.
 void TypeAndSettle(Window window, const std::string& combination)
 {
     TypeCombination(combination);
-    Settle(window);
-    if (!MayPressButton(combination))
-        return;
-    // The program has handled the key by now, so its timer is due at the latest this much later;
-    // once it is due, the program runs it before it reads anything sent after the next ping.
-    std::this_thread::sleep_for(ButtonActivation + std::chrono::milliseconds(20));
     Settle(window);
 }
 
@@ -296,7 +296,7 @@ void Repeat(Window window, const std::string& pattern, const std::string& combin
     Settle(window);
 }
 
-void RightClick(Window window, double fx, double fy)
+void Click(Window window, double fx, double fy, unsigned int button)
 {
     XWindowAttributes attributes;
     XGetWindowAttributes(s_display, window, &attributes);
@@ -306,9 +306,9 @@ void RightClick(Window window, double fx, double fy)
                           static_cast<int>(attributes.width * fx),
                           static_cast<int>(attributes.height * fy), &x, &y, &child);
     XTestFakeMotionEvent(s_display, -1, x, y, CurrentTime);
-    XTestFakeButtonEvent(s_display, 3, True, CurrentTime);
-    XTestFakeButtonEvent(s_display, 3, False, CurrentTime);
-    Settle(window); // the menu is open
+    XTestFakeButtonEvent(s_display, button, True, CurrentTime);
+    XTestFakeButtonEvent(s_display, button, False, CurrentTime);
+    Settle(window); // the click is handled, or the menu it opens is open
 }
 
 /// Asks the clipboard's owner for its text and writes it to `path`. While nobody owns the
@@ -431,13 +431,27 @@ int main(int argc, char** argv)
         }
         else if (verb == "type")
             TypeAnywhere(what);
-        else if (verb == "rightclick")
+        else if (verb == "press")
+        {
+            const auto [pattern, combination] = PatternAndRest(what);
+            const Window window = WaitFor(pattern);
+            Focus(window, pattern);
+            PressKeys(combination);
+            Settle(window);
+        }
+        else if (verb == "release")
+        {
+            ReleaseKeys(what);
+            Settle(s_programWindow);
+        }
+        else if (verb == "click" || verb == "rightclick")
         {
             const auto [pattern, point] = PatternAndRest(what);
             const std::vector<std::string> at = Split(point, ',');
             if (at.size() != 2)
-                Fail(2, "rightclick=PATTERN:FX,FY");
-            RightClick(WaitFor(pattern), std::atof(at[0].c_str()), std::atof(at[1].c_str()));
+                Fail(2, verb + "=PATTERN:FX,FY");
+            Click(WaitFor(pattern), std::atof(at[0].c_str()), std::atof(at[1].c_str()),
+                  verb == "click" ? 1 : 3);
         }
         else if (verb == "clipboard")
         {
