@@ -22,9 +22,9 @@ for second in 101 102 103; do
   steps+=("$(at ${second}000)" "click=$main:$split_button"
           "$(at ${second}700)" "press=$main:alt+t" "$(at ${second}900)" "release=alt+t")
 done
-# Held down until it repeats: one row. Two presses 80 ms apart: two rows.
-steps+=("$(at 104000)" "press=$main:alt+t" "press=$main:t" "press=$main:t" "release=alt+t"
-        "$(at 105000)" "repeat=$main:alt+t:2:80")
+# Two presses 80 ms apart: two rows. (A key held until it repeats is the GUI tests' to check:
+# the X server makes no repeat of a key that XTEST holds down.)
+steps+=("$(at 104000)" "keys=$main:alt+t" "$(at 105000)" "repeat=$main:alt+t:2:80")
 # Stop with Alt+S at the press; start again, and stop with Return on the default button (Start/Stop)
 # from the list (the clicks left the focus on Reset/Split; Tab moves it on to the list).
 steps+=("$(at 106000)" "press=$main:alt+s" "$(at 106500)" "release=alt+s"
@@ -50,7 +50,7 @@ expected="No.${t}Action${t}Value${t}Lap
 #9${t}Split${t}00:00:05.0${t}00:00:00.0
 #10${t}Stop${t}00:00:06.0${t}00:00:01.0
 #11${t}Stop${t}00:00:07.0${t}00:00:02.0"
-expect keys "every key stamped its row when it went down; a held key made one row, two quick presses two" \
+expect keys "every key stamped its row when it went down; two quick presses made two rows" \
   test "$(tr -d '\r' < "$work/laps.txt")" = "$expected"
 [ "$failures" -eq 0 ] || { echo "copied:"; cat "$work/laps.txt"; }
 
