@@ -15,6 +15,8 @@
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 
+#include <algorithm>
+
 namespace
 {
 const long ID_STATICBITMAP2 = wxNewId();
@@ -27,11 +29,28 @@ const long ID_HYPERLINKCTRL1 = wxNewId();
 const long ID_HYPERLINKCTRL2 = wxNewId();
 const long ID_BITMAPBUTTON1 = wxNewId();
 
-/// A picture, or an empty one when it is missing or damaged: the box opens anyway.
+/// The download picture's own size: the button keeps it when the picture cannot be shown.
+constexpr int DownloadPictureWidth = 160;
+constexpr int DownloadPictureHeight = 40;
+
+/// A picture, or no picture when it is missing or damaged: the box opens anyway.
 wxBitmap PictureBitmap(const char* path)
 {
     const wxImage image = LoadPicture(path);
     return image.IsOk() ? wxBitmap(image, -1) : wxBitmap();
+}
+
+/// A button's picture, or an empty space of its size: a button must always have a picture it can
+/// draw, and it still works without its own.
+wxBitmap ButtonBitmap(const char* path, int width, int height)
+{
+    const wxBitmap picture = PictureBitmap(path);
+    if (picture.IsOk())
+        return picture;
+    wxImage empty(width, height);
+    empty.InitAlpha();
+    std::fill_n(empty.GetAlpha(), width * height, wxIMAGE_ALPHA_TRANSPARENT);
+    return wxBitmap(empty, 32);
 }
 } // namespace
 
@@ -79,7 +98,9 @@ AboutDlg::AboutDlg(wxWindow* parent, wxWindowID id)
     column->Add(m_mailLink, 0, wxALL, 4);
     column->Add(0, 0, 1, wxALIGN_CENTER_HORIZONTAL, 4);
     m_downloadButton = new wxBitmapButton(this, ID_BITMAPBUTTON1,
-                                          PictureBitmap(DownloadPicturePath), wxDefaultPosition,
+                                          ButtonBitmap(DownloadPicturePath, DownloadPictureWidth,
+                                                       DownloadPictureHeight),
+                                          wxDefaultPosition,
                                           wxDefaultSize, wxBU_AUTODRAW, wxDefaultValidator,
                                           "ID_BITMAPBUTTON1");
     m_downloadButton->SetDefault();

@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "app/failed_checks.h"
 #include "app/lapmark_app.h"
 
 #include <wx/log.h>
@@ -59,6 +60,7 @@ int main(int argc, char** argv)
     if (!request.run)
         return request.exitStatus;
     wxLog::SetVerbose(request.verbose);
+    ReportFailedChecks();
     return RunToolkit(argc, argv);
 }
 

@@ -7,7 +7,22 @@
 int ReadLanguageSetting(wxConfigBase& config, const LanguageChooser& choose)
 {
     wxString value;
-    config.Read(LanguageKey, &value, wxString());
+    bool read = false;
+    {
+        // A value that is there but is not text (a registry value of another type): the toolkit
+        // would report it in its own words and then record an empty value over it.
+        wxLogNull quiet;
+        read = config.Read(LanguageKey, &value);
+    }
+    if (!read && config.HasEntry(LanguageKey))
+    {
+        // Kept as it is, like a settings file that cannot be read, until a language is chosen.
+        wxLogWarning(_("The stored interface language cannot be read. It is left as it is until "
+                       "you choose a language."));
+        return wxLANGUAGE_DEFAULT;
+    }
+    if (!read)
+        config.Read(LanguageKey, &value, wxString()); // recorded as empty, as start-up asks
     if (value.empty())
     {
         const int language = choose();

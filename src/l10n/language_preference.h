@@ -13,7 +13,8 @@ inline constexpr char DefaultLanguageValue[] = "default";
 using LanguageChooser = std::function<int()>;
 
 /// The language to start in, from the stored value; asks with `choose` when nothing is stored
-/// yet and stores the answer. Never returns wxLANGUAGE_UNKNOWN.
+/// yet and stores the answer. A stored value that is not text, or names no language, is reported
+/// and left as it is. Never returns wxLANGUAGE_UNKNOWN.
 int ReadLanguageSetting(wxConfigBase& config, const LanguageChooser& choose);
 
 /// Stores "default" or the language's canonical name and puts it on disk at once;

@@ -73,6 +73,44 @@ TEST(LanguagePreference, EveryStoredValue)
     }
 }
 
+namespace
+{
+/// A store whose "ui_language" is there but is no text, as a registry value of another type.
+class NotTextConfig : public wxFileConfig
+{
+public:
+    using wxFileConfig::wxFileConfig;
+
+protected:
+    bool DoReadString(const wxString& key, wxString* value) const override
+    {
+        if (key == LanguageKey)
+        {
+            wxLogError("the toolkit's own words");
+            return false;
+        }
+        return wxFileConfig::DoReadString(key, value);
+    }
+};
+} // namespace
+
+TEST(LanguagePreference, AValueThatIsNotTextIsReportedOnceAndKept)
+{
+    TempDir dir;
+    const std::string path = dir.File("Lapmark.conf");
+    WriteWholeFile(path, "ui_language=5\n");
+    NotTextConfig config(wxString(), wxString(), path, wxString(), wxCONFIG_USE_LOCAL_FILE);
+    config.SetRecordDefaults(true);
+    LogCapture log;
+    EXPECT_EQ(ReadLanguageSetting(config, JapaneseOrFail), wxLANGUAGE_DEFAULT);
+    ASSERT_EQ(log.Records().size(), 1u);
+    EXPECT_EQ(log.Records()[0].level, wxLOG_Warning);
+    EXPECT_EQ(log.Records()[0].message, "The stored interface language cannot be read. It is left "
+                                         "as it is until you choose a language.");
+    config.Flush();
+    EXPECT_EQ(ReadWholeFile(path), "ui_language=5\n") << "nothing recorded over it";
+}
+
 TEST(LanguagePreference, FirstStartPaths)
 {
     const struct

@@ -28,6 +28,19 @@ private:
     bool m_changed = false;
 };
 
+/// Puts back the assert handler that was there before.
+class AssertHandlerGuard
+{
+public:
+    AssertHandlerGuard() : m_previous(wxSetAssertHandler(nullptr)) { wxSetAssertHandler(m_previous); }
+    ~AssertHandlerGuard() { wxSetAssertHandler(m_previous); }
+    AssertHandlerGuard(const AssertHandlerGuard&) = delete;
+    AssertHandlerGuard& operator=(const AssertHandlerGuard&) = delete;
+
+private:
+    wxAssertHandler_t m_previous;
+};
+
 /// Sets an environment variable, and restores or removes it.
 class EnvironmentGuard
 {
