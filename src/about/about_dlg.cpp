@@ -29,27 +29,27 @@ const long ID_HYPERLINKCTRL1 = wxNewId();
 const long ID_HYPERLINKCTRL2 = wxNewId();
 const long ID_BITMAPBUTTON1 = wxNewId();
 
-/// The download picture's own size: the button keeps it when the picture cannot be shown.
-constexpr int DownloadPictureWidth = 160;
-constexpr int DownloadPictureHeight = 40;
-
-/// A picture, or no picture when it is missing or damaged: the box opens anyway.
-wxBitmap PictureBitmap(const char* path)
+/// A picture and the size of its place, which stays when it cannot be shown.
+struct Picture
 {
-    const wxImage image = LoadPicture(path);
-    return image.IsOk() ? wxBitmap(image, -1) : wxBitmap();
-}
+    const char* path;
+    int width;
+    int height;
+};
+const Picture LogoPicture{LogoPicturePath, 240, 60};
+const Picture IconPicture{IconPicturePath, 48, 48};
+const Picture DownloadPicture{DownloadPicturePath, 160, 40};
 
-/// A button's picture, or an empty space of its size: a button must always have a picture it can
-/// draw, and it still works without its own.
-wxBitmap ButtonBitmap(const char* path, int width, int height)
+/// The picture, or an empty space of its size when it is missing or damaged: the box opens
+/// anyway, and no control is ever given a picture it cannot draw (a button still works).
+wxBitmap PictureBitmap(const Picture& picture)
 {
-    const wxBitmap picture = PictureBitmap(path);
-    if (picture.IsOk())
-        return picture;
-    wxImage empty(width, height);
+    const wxImage image = LoadPicture(picture.path);
+    if (image.IsOk())
+        return wxBitmap(image, -1);
+    wxImage empty(picture.width, picture.height);
     empty.InitAlpha();
-    std::fill_n(empty.GetAlpha(), width * height, wxIMAGE_ALPHA_TRANSPARENT);
+    std::fill_n(empty.GetAlpha(), picture.width * picture.height, wxIMAGE_ALPHA_TRANSPARENT);
     return wxBitmap(empty, 32);
 }
 } // namespace
@@ -65,12 +65,12 @@ AboutDlg::AboutDlg(wxWindow* parent, wxWindowID id)
     // Alignment flags the toolkit ignores (along a sizer's own direction, or beside wxEXPAND)
     // are left out; the layout is the same.
     auto* top = new wxBoxSizer(wxVERTICAL);
-    m_logoBitmap = new wxStaticBitmap(this, ID_STATICBITMAP2, PictureBitmap(LogoPicturePath),
+    m_logoBitmap = new wxStaticBitmap(this, ID_STATICBITMAP2, PictureBitmap(LogoPicture),
                                       wxDefaultPosition, wxDefaultSize, 0, "ID_STATICBITMAP2");
     top->Add(m_logoBitmap, 0, wxBOTTOM | wxALIGN_CENTER_HORIZONTAL, 5);
 
     auto* row = new wxBoxSizer(wxHORIZONTAL);
-    m_iconBitmap = new wxStaticBitmap(this, ID_STATICBITMAP1, PictureBitmap(IconPicturePath),
+    m_iconBitmap = new wxStaticBitmap(this, ID_STATICBITMAP1, PictureBitmap(IconPicture),
                                       wxDefaultPosition, wxDefaultSize, 0, "ID_STATICBITMAP1");
     row->Add(m_iconBitmap, 0, wxLEFT | wxBOTTOM, 5);
 
@@ -98,9 +98,7 @@ AboutDlg::AboutDlg(wxWindow* parent, wxWindowID id)
     column->Add(m_mailLink, 0, wxALL, 4);
     column->Add(0, 0, 1, wxALIGN_CENTER_HORIZONTAL, 4);
     m_downloadButton = new wxBitmapButton(this, ID_BITMAPBUTTON1,
-                                          ButtonBitmap(DownloadPicturePath, DownloadPictureWidth,
-                                                       DownloadPictureHeight),
-                                          wxDefaultPosition,
+                                          PictureBitmap(DownloadPicture), wxDefaultPosition,
                                           wxDefaultSize, wxBU_AUTODRAW, wxDefaultValidator,
                                           "ID_BITMAPBUTTON1");
     m_downloadButton->SetDefault();

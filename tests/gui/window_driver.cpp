@@ -21,6 +21,8 @@
 //   clipboard=FILE       writes the clipboard's text to FILE once there is some (fails, status 3,
 //                        if none comes)
 //   run=COMMAND          runs COMMAND with the shell between two steps (fails, status 3, if it does)
+//   absent=PATTERN       once the program has handled what it was sent, fails (status 3) if such
+//                        a window is there (a box nobody should ever see)
 //   icon=PATTERN         fails (status 3) unless it has an icon of its own
 //   noicon=PATTERN       fails (status 3) if it has one
 // Status 1 when a window never appeared, never went or the program never answered; 2 for bad usage.
@@ -465,6 +467,15 @@ int main(int argc, char** argv)
         {
             if (std::system(what.c_str()) != 0)
                 Fail(3, "\"" + what + "\" failed");
+        }
+        else if (verb == "absent")
+        {
+            Settle(s_programWindow);
+            if (FindMapped(what))
+            {
+                std::fprintf(stderr, "window_driver: a window \"%s\" is there\n", what.c_str());
+                status = 3;
+            }
         }
         else if (verb == "icon" || verb == "noicon")
         {

@@ -35,8 +35,11 @@ if(LAPMARK_WINDOW_DRIVER)
   add_test(NAME program_runs COMMAND ${LAPMARK_XVFB} ${lapmark_under_wine}
     ${CMAKE_CURRENT_SOURCE_DIR}/windows/program_runs.sh ${lapmark_zip} ${LAPMARK_WINDOW_DRIVER}
     $<TARGET_FILE:window_state>)
-  set_tests_properties(program_runs PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine_prefix
-    TIMEOUT 300 ENVIRONMENT "${LAPMARK_TEST_ENV}")
+  # The same program with damaged pictures and catalogs and unusable stored languages.
+  add_test(NAME robustness COMMAND ${LAPMARK_XVFB} ${lapmark_under_wine}
+    ${CMAKE_CURRENT_SOURCE_DIR}/windows/robustness.sh ${lapmark_zip} ${LAPMARK_WINDOW_DRIVER})
+  set_tests_properties(program_runs robustness PROPERTIES FIXTURES_REQUIRED wine
+    RESOURCE_LOCK wine_prefix TIMEOUT 600 ENVIRONMENT "${LAPMARK_TEST_ENV}")
 else()
   message(STATUS "No LAPMARK_WINDOW_DRIVER (the Linux build's tests/window_driver): the whole-program test under Wine is left out")
 endif()
