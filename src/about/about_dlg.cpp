@@ -1,5 +1,6 @@
 #include "about/about_dlg.h"
 
+#include "about/accessible_name.h"
 #include "about/browser.h"
 #include "about/vendor.h"
 #include "about/version_info.h"
@@ -102,6 +103,10 @@ AboutDlg::AboutDlg(wxWindow* parent, wxWindowID id)
                                           wxDefaultSize, wxBU_AUTODRAW, wxDefaultValidator,
                                           "ID_BITMAPBUTTON1");
     m_downloadButton->SetDefault();
+    // It shows only a picture: a tooltip says what it does, and a screen reader says the same.
+    const wxString downloadName = _("Open the download page");
+    m_downloadButton->SetToolTip(downloadName);
+    SetAccessibleName(*m_downloadButton, downloadName);
     column->Add(m_downloadButton, 0, wxALL, 5);
     column->Add(-1, -1, 0, wxALL | wxALIGN_CENTER_HORIZONTAL, 5);
     m_okButton = new wxButton(this, wxID_OK, _("&OK"), wxDefaultPosition, wxDefaultSize, 0,

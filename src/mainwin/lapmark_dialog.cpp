@@ -10,11 +10,7 @@
 #include <wx/accel.h>
 #include <wx/event.h>
 #include <wx/button.h>
-#include <wx/clipbrd.h>
-#include <wx/listctrl.h>
-#include <wx/menu.h>
 #include <wx/msgdlg.h>
-#include <wx/settings.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
@@ -38,14 +34,6 @@ wxFont ReadoutFont(int points, const wxString& face)
 {
     return wxFont(points, wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_BOLD, false, face,
                   wxFONTENCODING_DEFAULT);
-}
-
-wxColour RowShadeFor(const wxListCtrl& list)
-{
-    const wxColour background = list.GetBackgroundColour();
-    const Rgb shade = RowShade(wxSystemSettings::GetAppearance().IsDark(),
-                               {background.Red(), background.Green(), background.Blue()});
-    return wxColour(shade.red, shade.green, shade.blue);
 }
 
 } // namespace
@@ -90,10 +78,8 @@ LapmarkDialog::LapmarkDialog(wxWindow* parent, wxWindowID id, const Clock& clock
     BoxSizerMain->Add(runRow, 0, wxEXPAND, Border);
 
     auto* listRow = new wxBoxSizer(wxHORIZONTAL);
-    ListCtrlSplit = new wxListCtrl(this, ID_LISTCTRL_SPLIT, wxDefaultPosition, wxSize(-1, 200),
-                                   wxLC_REPORT | wxLC_VRULES, wxDefaultValidator,
-                                   "ID_LISTCTRL_SPLIT");
-    listRow->Add(ListCtrlSplit, 1, wxLEFT | wxRIGHT | wxTOP | wxEXPAND, Border);
+    m_splitList = std::make_unique<SplitList>(this, ID_LISTCTRL_SPLIT);
+    listRow->Add(m_splitList->GetWindow(), 1, wxLEFT | wxRIGHT | wxTOP | wxEXPAND, Border);
     BoxSizerMain->Add(listRow, 1, wxEXPAND, Border);
 
     BoxSizerCommands = new wxBoxSizer(wxHORIZONTAL);
@@ -129,13 +115,15 @@ LapmarkDialog::LapmarkDialog(wxWindow* parent, wxWindowID id, const Clock& clock
     Connect(ID_TIMER, wxEVT_TIMER, wxTimerEventHandler(LapmarkDialog::OnTimer));
     Connect(wxID_ANY, wxEVT_INIT_DIALOG, wxInitDialogEventHandler(LapmarkDialog::OnDialogInit));
 
-    // Copying the laps: Ctrl+A and Ctrl+C anywhere in the window (it has nothing else to select
-    // or copy), and a menu on the list.
-    wxAcceleratorEntry keys[] = {{wxACCEL_CTRL, 'A', wxID_SELECTALL}, {wxACCEL_CTRL, 'C', wxID_COPY}};
+    // The laps leave the window: Ctrl+A, Ctrl+C and Ctrl+S anywhere in it (it has nothing else to
+    // select, copy or save), and the same on the list's menu.
+    wxAcceleratorEntry keys[] = {{wxACCEL_CTRL, 'A', wxID_SELECTALL},
+                                 {wxACCEL_CTRL, 'C', wxID_COPY},
+                                 {wxACCEL_CTRL, 'S', wxID_SAVE}};
     SetAcceleratorTable(wxAcceleratorTable(WXSIZEOF(keys), keys));
     Connect(wxID_COPY, wxEVT_MENU, wxCommandEventHandler(LapmarkDialog::OnCopy));
     Connect(wxID_SELECTALL, wxEVT_MENU, wxCommandEventHandler(LapmarkDialog::OnSelectAll));
-    ListCtrlSplit->Bind(wxEVT_CONTEXT_MENU, &LapmarkDialog::OnListContextMenu, this);
+    Connect(wxID_SAVE, wxEVT_MENU, wxCommandEventHandler(LapmarkDialog::OnSave));
 
     // The run-control keys act when they go down: the toolkit would press the button only on its
     // own timer a quarter of a second later, and drop a second press meanwhile. A key's release
@@ -159,9 +147,7 @@ void LapmarkDialog::OnDialogInit(wxInitDialogEvent&)
 {
     // Nothing is timed before the first Start, so nothing needs to tick.
     Timer.Stop();
-    ListCtrlSplit->InsertColumn(0, _("No."), wxLIST_FORMAT_LEFT, 40);
-    ListCtrlSplit->InsertColumn(1, _("Action"), wxLIST_FORMAT_RIGHT, 80);
-    ListCtrlSplit->InsertColumn(2, _("Value"), wxLIST_FORMAT_LEFT, 80);
+    m_splitList->CreateColumns();
 }
 
 void LapmarkDialog::OnStartButton(wxCommandEvent&)
@@ -238,8 +224,7 @@ void LapmarkDialog::ConfirmReset()
     m_state = StateAfter(m_state, RunCommand::ConfirmReset, confirmed);
     m_stopwatch.Reset();
     RefreshDisplays(m_state);
-    ListCtrlSplit->DeleteAllItems();
-    m_splits.clear();
+    m_splitList->Clear();
 }
 
 void LapmarkDialog::UpdateButtonLabels(RunState state)
@@ -281,77 +266,22 @@ void LapmarkDialog::SetReadout(wxStaticText& readout, const wxString& text)
 
 void LapmarkDialog::AddSplitRow(SplitAction action, const StopwatchReading& at)
 {
-    const long row = ListCtrlSplit->GetItemCount();
-    const long index = ListCtrlSplit->InsertItem(row, wxString(SplitRowNumber(row)));
-    ListCtrlSplit->SetItem(index, 1, wxGetTranslation(SplitActionKey(action)), -1);
-    ListCtrlSplit->SetItem(index, 2, FormatTimeText(at.total), -1);
-    m_splits.push_back({at.total, at.lap, action});
-    if (IsShadedRow(index))
-        ListCtrlSplit->SetItemBackgroundColour(index, RowShadeFor(*ListCtrlSplit));
-    ListCtrlSplit->EnsureVisible(index);
-}
-
-std::unique_ptr<wxMenu> LapmarkDialog::CreateSplitListMenu() const
-{
-    auto menu = std::make_unique<wxMenu>();
-    // Our own catalog's labels: the toolkit's stock texts are untranslated where its catalogs are
-    // not installed.
-    menu->Append(wxID_COPY, _("&Copy") + "\tCtrl+C");
-    menu->Append(wxID_SELECTALL, _("Select &All") + "\tCtrl+A");
-    menu->Enable(wxID_COPY, !m_splits.empty());
-    return menu;
-}
-
-void LapmarkDialog::OnListContextMenu(wxContextMenuEvent& event)
-{
-    // From the keyboard (Menu, Shift+F10) there is no pointer position: open below the focused
-    // row, or at the top of the list.
-    wxPoint where = event.GetPosition();
-    if (where == wxDefaultPosition)
-    {
-        wxRect row;
-        const long focused = ListCtrlSplit->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_FOCUSED);
-        where = focused >= 0 && ListCtrlSplit->GetItemRect(focused, row) ? row.GetBottomLeft()
-                                                                           : wxPoint(0, 0);
-    }
-    else
-    {
-        where = ListCtrlSplit->ScreenToClient(where);
-    }
-    const std::unique_ptr<wxMenu> menu = CreateSplitListMenu();
-    ListCtrlSplit->PopupMenu(menu.get(), where);
+    m_splitList->AddRow(action, at);
 }
 
 void LapmarkDialog::OnSelectAll(wxCommandEvent&)
 {
-    ListCtrlSplit->SetItemState(-1, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    m_splitList->SelectAll();
 }
 
 void LapmarkDialog::OnCopy(wxCommandEvent&)
 {
-    if (m_splits.empty())
-        return;
-    std::vector<long> selected;
-    for (long row = ListCtrlSplit->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED); row >= 0;
-         row = ListCtrlSplit->GetNextItem(row, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED))
-        selected.push_back(row);
-    // The headings as the list shows them, and the lap's beside them.
-    const auto heading = [this](int column) {
-        wxListItem item;
-        item.SetMask(wxLIST_MASK_TEXT);
-        ListCtrlSplit->GetColumn(column, item);
-        return item.GetText();
-    };
-    const SplitCopyTexts texts{heading(0), heading(1), heading(2), _("Lap"),
-                               wxGetTranslation(SplitActionKey(SplitAction::Split)),
-                               wxGetTranslation(SplitActionKey(SplitAction::Stop))};
-    const wxString text = SplitRowsText(m_splits, selected, texts);
-    wxClipboardLocker clipboard;
-    if (!clipboard)
-        return;
-    wxTheClipboard->SetData(new wxTextDataObject(text));
-    // Hand the text to a clipboard manager, if the desktop runs one, so it outlives the program.
-    wxTheClipboard->Flush();
+    m_splitList->Copy();
+}
+
+void LapmarkDialog::OnSave(wxCommandEvent&)
+{
+    m_splitList->Save();
 }
 
 KeyFocus LapmarkDialog::FocusOf(const wxWindow* window) const

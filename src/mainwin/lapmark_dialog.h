@@ -3,6 +3,7 @@
 #include "mainwin/clock.h"
 #include "mainwin/run_keys.h"
 #include "mainwin/run_state.h"
+#include "mainwin/split_list.h"
 #include "mainwin/split_rows.h"
 #include "mainwin/stopwatch.h"
 
@@ -15,10 +16,7 @@
 class wxBoxSizer;
 class wxButton;
 class wxActivateEvent;
-class wxContextMenuEvent;
 class wxKeyEvent;
-class wxListCtrl;
-class wxMenu;
 class wxStaticText;
 
 /// The program's main window: the two readouts, Start/Stop, Reset/Split, the split list and the
@@ -35,8 +33,8 @@ public:
     RunState GetRunState() const { return m_state; }
     /// The tick timer; it runs only while timing.
     const wxTimer& GetTimer() const { return Timer; }
-    /// The split list's menu: Copy (disabled while the list is empty) and Select All.
-    std::unique_ptr<wxMenu> CreateSplitListMenu() const;
+    /// The split list, the record of the run.
+    SplitList& GetSplitList() { return *m_splitList; }
 
 private:
     void OnStartButton(wxCommandEvent& event);
@@ -48,7 +46,7 @@ private:
     void OnDialogInit(wxInitDialogEvent& event);
     void OnCopy(wxCommandEvent& event);
     void OnSelectAll(wxCommandEvent& event);
-    void OnListContextMenu(wxContextMenuEvent& event);
+    void OnSave(wxCommandEvent& event);
     void OnCharHook(wxKeyEvent& event);
     void OnKeyUp(wxKeyEvent& event);
     void OnActivate(wxActivateEvent& event);
@@ -73,14 +71,12 @@ private:
     wxStaticText* StaticTextDisplay = nullptr;
     wxButton* ButtonReset = nullptr;
     wxBoxSizer* BoxSizerCommands = nullptr;
-    wxListCtrl* ListCtrlSplit = nullptr;
+    std::unique_ptr<SplitList> m_splitList;
     wxBoxSizer* BoxSizerDisplay = nullptr;
     wxBoxSizer* BoxSizerMain = nullptr;
     wxTimer Timer;
     wxButton* ButtonLang = nullptr;
     wxButton* ButtonStart = nullptr;
-    /// What each row of the split list recorded, row for row.
-    std::vector<SplitRecord> m_splits;
     /// The keys down now, so a run-control key held down presses its button once.
     HeldKeys m_heldKeys;
 

@@ -2,6 +2,7 @@
 
 #include "mainwin/time_text.h"
 
+#include <wx/datetime.h>
 #include <wx/string.h>
 
 #include <cstdint>
@@ -71,3 +72,10 @@ struct SplitCopyTexts
 /// the lap separated by tabs, each line ended by a newline. Indexes past the end are skipped.
 wxString SplitRowsText(const std::vector<SplitRecord>& records, const std::vector<long>& rows,
                        const SplitCopyTexts& texts);
+
+/// Every row as a CSV file's bytes: the copy's header and rows, comma-separated, a field with a
+/// comma, a quote or a line break quoted, lines ended by CR LF, in UTF-8 after a byte-order mark.
+std::string SplitRowsCsv(const std::vector<SplitRecord>& records, const SplitCopyTexts& texts);
+
+/// The name a file of laps saved at `when` is proposed under: "Lapmark 2026-12-09 17-05-09.csv".
+wxString LapsFileName(const wxDateTime& when);

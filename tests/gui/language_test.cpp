@@ -8,7 +8,6 @@
 #include <wx/button.h>
 #include <wx/config.h>
 #include <wx/intl.h>
-#include <wx/listctrl.h>
 #include <wx/menu.h>
 
 namespace
@@ -97,11 +96,8 @@ TEST(Translations, JapaneseWindowEvenWithoutASystemJapaneseLocale)
         EXPECT_EQ(FindControl<wxButton>(dialog, "ID_BUTTON_START")->GetLabel(), U8("開始(&S)"));
         EXPECT_EQ(FindControl<wxButton>(dialog, "ID_BUTTON_RESET")->GetLabel(), U8("リセット(&T)"));
         EXPECT_EQ(FindControl<wxButton>(dialog, "ID_BUTTON_LANG")->GetLabel(), U8("言語(&L)..."));
-        wxListItem column;
-        column.SetMask(wxLIST_MASK_TEXT);
-        FindControl<wxListCtrl>(dialog, "ID_LISTCTRL_SPLIT")->GetColumn(1, column);
-        EXPECT_EQ(column.GetText(), U8("操作"));
-        const auto menu = dialog.CreateSplitListMenu();
+        EXPECT_EQ(dialog.GetSplitList().GetColumn(1).heading, U8("操作"));
+        const auto menu = dialog.GetSplitList().CreateMenu();
         EXPECT_EQ(menu->GetLabel(wxID_COPY), U8("コピー(&C)\tCtrl+C"));
         EXPECT_EQ(menu->GetLabel(wxID_SELECTALL), U8("すべて選択(&A)\tCtrl+A"));
 

@@ -3,7 +3,6 @@
 #include "mainwin/lapmark_dialog.h"
 
 #include <wx/button.h>
-#include <wx/listctrl.h>
 #include <wx/stattext.h>
 
 TEST(MainWindow, AfterConstruction)
@@ -33,31 +32,27 @@ TEST(MainWindow, AfterConstruction)
     EXPECT_EQ(dialog.GetDefaultItem(), start);
     EXPECT_EQ(FindControl<wxButton>(dialog, "wxID_ABOUT")->GetId(), wxID_ABOUT);
 
-    auto* list = FindControl<wxListCtrl>(dialog, "ID_LISTCTRL_SPLIT");
-    ASSERT_NE(list, nullptr);
-    EXPECT_EQ(list->GetColumnCount(), 0) << "columns come with the init-dialog event";
-    EXPECT_EQ(list->GetItemCount(), 0);
+    ASSERT_NE(FindControl<wxWindow>(dialog, "ID_LISTCTRL_SPLIT"), nullptr);
+    SplitList& list = dialog.GetSplitList();
+    EXPECT_EQ(list.GetColumnCount(), 0) << "columns come with the init-dialog event";
+    EXPECT_EQ(list.GetRowCount(), 0);
     EXPECT_TRUE(dialog.GetTimer().IsRunning()) << "started by the constructor";
 
     dialog.InitDialog();
     EXPECT_FALSE(dialog.GetTimer().IsRunning()) << "stopped before the window shows";
-    ASSERT_EQ(list->GetColumnCount(), 3);
+    ASSERT_EQ(list.GetColumnCount(), 3);
     const struct
     {
         const char* heading;
-        wxListColumnFormat align;
+        bool rightAligned;
         int width;
-    } columns[] = {{"No.", wxLIST_FORMAT_LEFT, 40},
-                   {"Action", wxLIST_FORMAT_RIGHT, 80},
-                   {"Value", wxLIST_FORMAT_LEFT, 80}};
+    } columns[] = {{"No.", false, 40}, {"Action", true, 80}, {"Value", false, 80}};
     for (int i = 0; i < 3; ++i)
     {
-        wxListItem column;
-        column.SetMask(wxLIST_MASK_TEXT | wxLIST_MASK_FORMAT | wxLIST_MASK_WIDTH);
-        ASSERT_TRUE(list->GetColumn(i, column));
-        EXPECT_EQ(column.GetText(), columns[i].heading);
-        EXPECT_EQ(column.GetAlign(), columns[i].align);
-        EXPECT_EQ(list->GetColumnWidth(i), columns[i].width);
+        const SplitListColumn column = list.GetColumn(i);
+        EXPECT_EQ(column.heading, columns[i].heading);
+        EXPECT_EQ(column.rightAligned, columns[i].rightAligned) << i;
+        EXPECT_EQ(column.width, columns[i].width) << i;
     }
 }
 
@@ -88,8 +83,9 @@ TEST(MainWindow, CannotShrinkAndGrowingTallerGrowsOnlyTheList)
     dialog.SetSize(size.x + 100, size.y);
     dialog.Layout();
     EXPECT_EQ(list->GetSize().x, listBefore.width + 100);
-    // Start has a border on one side, Reset on both: with their borders they share the row.
-    EXPECT_EQ(start->GetSize().x + 4, reset->GetSize().x + 8) << "Start and Reset share the row";
+    // Start has a border on one side, Reset on both: with their borders they share the row (the
+    // sizer gives an odd pixel to one of them).
+    EXPECT_NEAR(start->GetSize().x + 4, reset->GetSize().x + 8, 1) << "Start and Reset share the row";
     EXPECT_EQ(display->GetSize().x + display->GetPosition().x + 4,
               small->GetPosition().x + small->GetSize().x + 4)
         << "the small readout sits at the right edge";

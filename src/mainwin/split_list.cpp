@@ -1,0 +1,90 @@
+#include "mainwin/split_list.h"
+
+#include "mainwin/time_text.h"
+#include "resources/atomic_file.h"
+
+#include <wx/clipbrd.h>
+#include <wx/datetime.h>
+#include <wx/filedlg.h>
+#include <wx/intl.h>
+#include <wx/menu.h>
+#include <wx/msgdlg.h>
+#include <wx/stdpaths.h>
+#include <wx/window.h>
+
+void SplitList::AddRow(SplitAction action, const StopwatchReading& at)
+{
+    const long row = GetRowCount();
+    m_records.push_back({at.total, at.lap, action});
+    AppendToControl(wxString(SplitRowNumber(row)), wxGetTranslation(SplitActionKey(action)),
+                    FormatTimeText(at.total), IsShadedRow(row));
+}
+
+SplitCopyTexts SplitList::CopyTexts() const
+{
+    // The headings as the list shows them, and the lap's beside them.
+    return {GetColumn(0).heading,
+            GetColumn(1).heading,
+            GetColumn(2).heading,
+            _("Lap"),
+            wxGetTranslation(SplitActionKey(SplitAction::Split)),
+            wxGetTranslation(SplitActionKey(SplitAction::Stop))};
+}
+
+void SplitList::Copy() const
+{
+    if (m_records.empty())
+        return;
+    const wxString text = SplitRowsText(m_records, GetSelectedRows(), CopyTexts());
+    wxClipboardLocker clipboard;
+    if (!clipboard)
+        return;
+    wxTheClipboard->SetData(new wxTextDataObject(text));
+    // Hand the text to a clipboard manager, if the desktop runs one, so it outlives the program.
+    wxTheClipboard->Flush();
+}
+
+void SplitList::Save() const
+{
+    if (m_records.empty())
+        return;
+    wxFileDialog dialog(GetWindow()->GetParent(), _("Save laps"),
+                        wxStandardPaths::Get().GetDocumentsDir(), LapsFileName(wxDateTime::Now()),
+                        _("CSV files (*.csv)") + "|*.csv", wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    if (dialog.ShowModal() == wxID_OK)
+        SaveTo(dialog.GetPath());
+}
+
+bool SplitList::SaveTo(const wxString& path) const
+{
+    const wxString reason = WriteFileAtomically(path, SplitRowsCsv(m_records, CopyTexts()));
+    if (reason.empty())
+        return true;
+    // TRANSLATORS: the first %s is the file's path, the second the system's reason.
+    wxMessageBox(wxString::Format(_("The laps could not be saved to \"%s\": %s."), path, reason),
+                 _("Lapmark"), wxOK | wxICON_ERROR, GetWindow()->GetParent());
+    return false;
+}
+
+std::unique_ptr<wxMenu> SplitList::CreateMenu() const
+{
+    auto menu = std::make_unique<wxMenu>();
+    // Our own catalog's labels: the toolkit's stock texts are untranslated where its catalogs are
+    // not installed.
+    menu->Append(wxID_COPY, _("&Copy") + "\tCtrl+C");
+    menu->Append(wxID_SAVE, _("&Save laps...") + "\tCtrl+S");
+    menu->Append(wxID_SELECTALL, _("Select &All") + "\tCtrl+A");
+    menu->Enable(wxID_COPY, !m_records.empty());
+    menu->Enable(wxID_SAVE, !m_records.empty());
+    return menu;
+}
+
+void SplitList::OnContextMenu(wxContextMenuEvent& event)
+{
+    // From the keyboard (Menu, Shift+F10) there is no pointer position.
+    const wxPoint where = event.GetPosition() == wxDefaultPosition
+                              ? KeyboardMenuPoint()
+                              : GetWindow()->ScreenToClient(event.GetPosition());
+    const std::unique_ptr<wxMenu> menu = CreateMenu();
+    GetWindow()->PopupMenu(menu.get(), where);
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "mainwin/split_rows.h"
+#include "mainwin/stopwatch.h"
+
+#include <wx/gdicmn.h>
+#include <wx/string.h>
+
+#include <memory>
+#include <vector>
+
+class wxContextMenuEvent;
+class wxMenu;
+class wxWindow;
+
+// The list is each platform's own list control, which screen readers read row by row: on Windows
+// the system's list view (wxListCtrl), elsewhere GTK's tree view (wxDataViewListCtrl).
+#ifdef __WXMSW__
+class wxListCtrl;
+using SplitListControl = wxListCtrl;
+#else
+class wxDataViewListCtrl;
+using SplitListControl = wxDataViewListCtrl;
+#endif
+
+/// A column of the split list as shown.
+struct SplitListColumn
+{
+    wxString heading;
+    bool rightAligned;
+    int width;
+};
+
+/// The split list, the record of a run: one row per split and stop with its number, action and
+/// total, every other row shaded. It keeps what each row measured (its record) row for row beside
+/// the control, so copying and saving never read the control's text. Rows can be selected, copied
+/// and saved, from the keyboard and from the list's menu.
+class SplitList
+{
+public:
+    /// Creates the control in `parent`, with the window name "ID_LISTCTRL_SPLIT".
+    SplitList(wxWindow* parent, long id);
+
+    /// The control, for the parent's layout.
+    wxWindow* GetWindow() const;
+    /// Adds the three columns, headed in the current language.
+    void CreateColumns();
+    /// Appends a numbered row recording `at`, shaded by its position, and scrolls it into view.
+    void AddRow(SplitAction action, const StopwatchReading& at);
+    /// Removes every row; the next one is #1 again.
+    void Clear();
+
+    long GetRowCount() const { return static_cast<long>(m_records.size()); }
+    int GetColumnCount() const;
+    /// Column `column` as shown: its heading, alignment and width.
+    SplitListColumn GetColumn(int column) const;
+    /// What row `row` shows in `column` (0: number, 1: action, 2: total).
+    wxString GetCellText(long row, int column) const;
+    /// True when row `row` is drawn shaded.
+    bool IsShaded(long row) const;
+    /// True when row `row` is scrolled into view.
+    bool IsRowVisible(long row) const;
+
+    /// The selected rows, first to last.
+    std::vector<long> GetSelectedRows() const;
+    /// Selects these rows (and no others).
+    void SelectRows(const std::vector<long>& rows);
+    void SelectAll();
+
+    /// Copies the selected rows, or every row when none is selected, with their laps, to the
+    /// clipboard; an empty list copies nothing.
+    void Copy() const;
+    /// Asks for a file with the standard save dialog and saves every row there.
+    void Save() const;
+    /// Saves every row to `path` as CSV, whole or not at all; on failure tells the user why, in a
+    /// message box, and returns false.
+    bool SaveTo(const wxString& path) const;
+    /// The list's menu: Copy and Save laps (disabled while the list is empty) and Select All.
+    std::unique_ptr<wxMenu> CreateMenu() const;
+
+private:
+    void OnContextMenu(wxContextMenuEvent& event);
+    /// The texts the copy and the file are written with, headings as the list shows them.
+    SplitCopyTexts CopyTexts() const;
+    /// Where the menu opens from the keyboard: below the focused row, or at the list's top.
+    wxPoint KeyboardMenuPoint() const;
+    void AppendToControl(const wxString& number, const wxString& action, const wxString& total,
+                         bool shaded);
+
+    SplitListControl* ListCtrlSplit = nullptr;
+    /// What each row recorded, row for row.
+    std::vector<SplitRecord> m_records;
+};

@@ -1,0 +1,113 @@
+#include "mainwin/split_list.h"
+
+#include <wx/listctrl.h>
+#include <wx/settings.h>
+
+// The system's list view, which screen readers read through the system's own accessibility.
+
+namespace
+{
+wxColour RowShadeFor(const wxListCtrl& list)
+{
+    const wxColour background = list.GetBackgroundColour();
+    const Rgb shade = RowShade(wxSystemSettings::GetAppearance().IsDark(),
+                               {background.Red(), background.Green(), background.Blue()});
+    return wxColour(shade.red, shade.green, shade.blue);
+}
+} // namespace
+
+SplitList::SplitList(wxWindow* parent, long id)
+{
+    ListCtrlSplit = new wxListCtrl(parent, id, wxDefaultPosition, wxSize(-1, 200),
+                                   wxLC_REPORT | wxLC_VRULES, wxDefaultValidator, "ID_LISTCTRL_SPLIT");
+    ListCtrlSplit->Bind(wxEVT_CONTEXT_MENU, &SplitList::OnContextMenu, this);
+}
+
+wxWindow* SplitList::GetWindow() const
+{
+    return ListCtrlSplit;
+}
+
+void SplitList::CreateColumns()
+{
+    if (GetColumnCount() > 0)
+        return; // shown once more: the window has its columns
+    ListCtrlSplit->InsertColumn(0, _("No."), wxLIST_FORMAT_LEFT, 40);
+    ListCtrlSplit->InsertColumn(1, _("Action"), wxLIST_FORMAT_RIGHT, 80);
+    ListCtrlSplit->InsertColumn(2, _("Value"), wxLIST_FORMAT_LEFT, 80);
+}
+
+void SplitList::AppendToControl(const wxString& number, const wxString& action,
+                                const wxString& total, bool shaded)
+{
+    const long index = ListCtrlSplit->InsertItem(ListCtrlSplit->GetItemCount(), number);
+    ListCtrlSplit->SetItem(index, 1, action, -1);
+    ListCtrlSplit->SetItem(index, 2, total, -1);
+    if (shaded)
+        ListCtrlSplit->SetItemBackgroundColour(index, RowShadeFor(*ListCtrlSplit));
+    ListCtrlSplit->EnsureVisible(index);
+}
+
+void SplitList::Clear()
+{
+    ListCtrlSplit->DeleteAllItems();
+    m_records.clear();
+}
+
+wxString SplitList::GetCellText(long row, int column) const
+{
+    return ListCtrlSplit->GetItemText(row, column);
+}
+
+bool SplitList::IsShaded(long row) const
+{
+    const wxColour colour = ListCtrlSplit->GetItemBackgroundColour(row);
+    return colour.IsOk() && colour != ListCtrlSplit->GetBackgroundColour();
+}
+
+bool SplitList::IsRowVisible(long row) const
+{
+    const long top = ListCtrlSplit->GetTopItem();
+    return row >= top && row < top + ListCtrlSplit->GetCountPerPage();
+}
+
+std::vector<long> SplitList::GetSelectedRows() const
+{
+    std::vector<long> rows;
+    for (long row = ListCtrlSplit->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED); row >= 0;
+         row = ListCtrlSplit->GetNextItem(row, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED))
+        rows.push_back(row);
+    return rows;
+}
+
+void SplitList::SelectRows(const std::vector<long>& rows)
+{
+    ListCtrlSplit->SetItemState(-1, 0, wxLIST_STATE_SELECTED);
+    for (long row : rows)
+        ListCtrlSplit->SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+}
+
+void SplitList::SelectAll()
+{
+    ListCtrlSplit->SetItemState(-1, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+}
+
+int SplitList::GetColumnCount() const
+{
+    return ListCtrlSplit->GetColumnCount();
+}
+
+SplitListColumn SplitList::GetColumn(int column) const
+{
+    wxListItem item;
+    item.SetMask(wxLIST_MASK_TEXT | wxLIST_MASK_FORMAT);
+    ListCtrlSplit->GetColumn(column, item);
+    return {item.GetText(), item.GetAlign() == wxLIST_FORMAT_RIGHT, ListCtrlSplit->GetColumnWidth(column)};
+}
+
+wxPoint SplitList::KeyboardMenuPoint() const
+{
+    wxRect row;
+    const long focused = ListCtrlSplit->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_FOCUSED);
+    return focused >= 0 && ListCtrlSplit->GetItemRect(focused, row) ? row.GetBottomLeft() : wxPoint(0, 0);
+}
