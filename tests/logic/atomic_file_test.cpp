@@ -1,0 +1,55 @@
+#include "resources/atomic_file.h"
+#include "temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace
+{
+/// The names in a folder, to see that no temporary file stays behind.
+std::vector<std::string> Names(const fs::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+} // namespace
+
+TEST(AtomicFile, WritesWholeAndReplaces)
+{
+    TempDir dir;
+    const std::string path = dir.File("laps.csv");
+    EXPECT_EQ(WriteFileAtomically(path, std::string("a\0b", 3)), "");
+    EXPECT_EQ(ReadWholeFile(path), std::string("a\0b", 3));
+    EXPECT_EQ(WriteFileAtomically(path, "second"), "");
+    EXPECT_EQ(ReadWholeFile(path), "second") << "an older file is replaced";
+    EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"laps.csv"});
+}
+
+TEST(AtomicFile, AFailureSaysWhyAndLeavesNothing)
+{
+    TempDir dir;
+    const std::string kept = dir.File("kept.csv");
+    WriteWholeFile(kept, "before");
+    fs::create_directory(dir.Path() / "folder.csv");
+    const struct
+    {
+        const char* what;
+        std::string path;
+    } cases[] = {
+        {"a folder that is not there", (dir.Path() / "gone" / "laps.csv").string()},
+        {"a folder in the file's place", (dir.Path() / "folder.csv").string()},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        EXPECT_NE(WriteFileAtomically(c.path, "rows"), "");
+    }
+    EXPECT_EQ(Names(dir.Path()), (std::vector<std::string>{"folder.csv", "kept.csv"}));
+    EXPECT_EQ(ReadWholeFile(kept), "before");
+}
