@@ -6,6 +6,7 @@
 // answered, that is once it has handled everything sent before the ping. The timeout only bounds
 // a hang; no step waits for a fixed time.
 //   wait=PATTERN         waits until a top-level window that matches is mapped
+//   gone=PATTERN         waits until no such window is mapped (a box its own button closes)
 //   close=PATTERN        waits for it, asks it to close as a window manager's close box does, and
 //                        waits until it is gone
 //   keys=PATTERN:K,K...  waits for it, gives it the input focus and types key combinations such as
@@ -412,6 +413,16 @@ int main(int argc, char** argv)
             s_timeoutSeconds = std::atoi(what.c_str());
         else if (verb == "wait")
             WaitFor(what);
+        else if (verb == "gone")
+        {
+            const SteadyTime deadline = Deadline();
+            while (FindMapped(what))
+            {
+                if (std::chrono::steady_clock::now() >= deadline)
+                    Fail(1, "the window \"" + what + "\" did not go");
+                Poll();
+            }
+        }
         else if (verb == "close")
         {
             const Window window = WaitFor(what);
