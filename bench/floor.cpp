@@ -5,7 +5,7 @@
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/dialog.h>
-#include <wx/listctrl.h>
+#include <wx/dataview.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/timer.h>
@@ -43,11 +43,12 @@ public:
         main->Add(run, 0, wxEXPAND, 4);
 
         auto* listRow = new wxBoxSizer(wxHORIZONTAL);
-        auto* list = new wxListCtrl(this, wxID_ANY, wxDefaultPosition, wxSize(-1, 200),
-                                    wxLC_REPORT | wxLC_VRULES);
-        list->InsertColumn(0, "No.", wxLIST_FORMAT_LEFT, 40);
-        list->InsertColumn(1, "Action", wxLIST_FORMAT_RIGHT, 80);
-        list->InsertColumn(2, "Value", wxLIST_FORMAT_LEFT, 80);
+        // The same list kind as the program's on this platform: GTK's own.
+        auto* list = new wxDataViewListCtrl(this, wxID_ANY, wxDefaultPosition, wxSize(-1, 200),
+                                            wxDV_MULTIPLE | wxDV_VERT_RULES);
+        list->AppendTextColumn("No.", wxDATAVIEW_CELL_INERT, 40, wxALIGN_LEFT);
+        list->AppendTextColumn("Action", wxDATAVIEW_CELL_INERT, 80, wxALIGN_RIGHT);
+        list->AppendTextColumn("Value", wxDATAVIEW_CELL_INERT, 80, wxALIGN_LEFT);
         listRow->Add(list, 1, wxLEFT | wxRIGHT | wxTOP | wxEXPAND, 4);
         main->Add(listRow, 1, wxEXPAND, 4);
 

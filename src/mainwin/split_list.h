@@ -14,13 +14,14 @@ class wxMenu;
 class wxWindow;
 
 // The list is each platform's own list control, which screen readers read row by row: on Windows
-// the system's list view (wxListCtrl), elsewhere GTK's tree view (wxDataViewListCtrl).
+// the system's list view (wxListCtrl), elsewhere GTK's tree view (wxDataViewCtrl), which shows
+// the records themselves through a model of rows by index.
 #ifdef __WXMSW__
 class wxListCtrl;
 using SplitListControl = wxListCtrl;
 #else
-class wxDataViewListCtrl;
-using SplitListControl = wxDataViewListCtrl;
+class wxDataViewCtrl;
+using SplitListControl = wxDataViewCtrl;
 #endif
 
 /// A column of the split list as shown.

@@ -1,5 +1,7 @@
 #include "mainwin/split_list.h"
 
+#include "mainwin/time_text.h"
+
 #include <wx/dataview.h>
 #include <wx/settings.h>
 
@@ -7,15 +9,38 @@
 
 #include <algorithm>
 
-// GTK's own list (a tree view), which reaches screen readers as a table of named cells.
+// GTK's own list (a tree view), which reaches screen readers as a table of named cells. Its rows
+// are the records, by index: a row is drawn from its record when it comes into view, so adding
+// one costs the same however long the list is.
 
 namespace
 {
-/// The list's rows, with every other row shaded by its position.
-class ShadedRowsStore : public wxDataViewListStore
+/// The records as the list's rows, every other row shaded by its position.
+class SplitRowsModel : public wxDataViewVirtualListModel
 {
 public:
-    explicit ShadedRowsStore(const wxWindow& list) : m_list(list) {}
+    SplitRowsModel(const std::vector<SplitRecord>& records, const wxWindow& list)
+        : wxDataViewVirtualListModel(0), m_records(records), m_list(list)
+    {
+    }
+
+    unsigned int GetColumnCount() const override { return 3; }
+    wxString GetColumnType(unsigned int) const override { return "string"; }
+
+    void GetValueByRow(wxVariant& value, unsigned int row, unsigned int column) const override
+    {
+        if (row >= m_records.size())
+            return;
+        const SplitRecord& record = m_records[row];
+        switch (column)
+        {
+        case 0: value = wxString(SplitRowNumber(row)); break;
+        case 1: value = wxGetTranslation(SplitActionKey(record.action)); break;
+        default: value = FormatTimeText(record.total); break;
+        }
+    }
+
+    bool SetValueByRow(const wxVariant&, unsigned int, unsigned int) override { return false; }
 
     bool GetAttrByRow(unsigned int row, unsigned int, wxDataViewItemAttr& attr) const override
     {
@@ -29,18 +54,24 @@ public:
     }
 
 private:
+    const std::vector<SplitRecord>& m_records;
     const wxWindow& m_list;
 };
+
+SplitRowsModel& ModelOf(wxDataViewCtrl& list)
+{
+    return *static_cast<SplitRowsModel*>(list.GetModel());
+}
 } // namespace
 
 SplitList::SplitList(wxWindow* parent, long id)
 {
-    ListCtrlSplit = new wxDataViewListCtrl(parent, id, wxDefaultPosition, wxSize(-1, 200),
-                                           wxDV_MULTIPLE | wxDV_VERT_RULES);
-    ListCtrlSplit->SetName("ID_LISTCTRL_SPLIT");
-    auto* store = new ShadedRowsStore(*ListCtrlSplit);
-    ListCtrlSplit->AssociateModel(store);
-    store->DecRef();
+    ListCtrlSplit = new wxDataViewCtrl(parent, id, wxDefaultPosition, wxSize(-1, 200),
+                                       wxDV_MULTIPLE | wxDV_VERT_RULES, wxDefaultValidator,
+                                       "ID_LISTCTRL_SPLIT");
+    auto* model = new SplitRowsModel(m_records, *ListCtrlSplit);
+    ListCtrlSplit->AssociateModel(model);
+    model->DecRef();
     ListCtrlSplit->Bind(wxEVT_DATAVIEW_ITEM_CONTEXT_MENU, [this](wxDataViewEvent&) {
         // The toolkit takes the click for the menu before the list could take the focus, which
         // a click on it gives it anywhere else.
@@ -71,41 +102,36 @@ void SplitList::CreateColumns()
 {
     if (GetColumnCount() > 0)
         return; // shown once more: the window has its columns
-    ListCtrlSplit->AppendTextColumn(_("No."), wxDATAVIEW_CELL_INERT, 40, wxALIGN_LEFT);
-    ListCtrlSplit->AppendTextColumn(_("Action"), wxDATAVIEW_CELL_INERT, 80, wxALIGN_RIGHT);
-    ListCtrlSplit->AppendTextColumn(_("Value"), wxDATAVIEW_CELL_INERT, 80, wxALIGN_LEFT);
+    ListCtrlSplit->AppendTextColumn(_("No."), 0, wxDATAVIEW_CELL_INERT, 40, wxALIGN_LEFT);
+    ListCtrlSplit->AppendTextColumn(_("Action"), 1, wxDATAVIEW_CELL_INERT, 80, wxALIGN_RIGHT);
+    ListCtrlSplit->AppendTextColumn(_("Value"), 2, wxDATAVIEW_CELL_INERT, 80, wxALIGN_LEFT);
 }
 
-void SplitList::AppendToControl(const wxString& number, const wxString& action,
-                                const wxString& total, bool)
+void SplitList::AppendToControl(const wxString&, const wxString&, const wxString&, bool)
 {
-    // Shading comes from the store, by position.
-    wxVector<wxVariant> cells;
-    cells.reserve(3);
-    cells.push_back(number);
-    cells.push_back(action);
-    cells.push_back(total);
-    ListCtrlSplit->AppendItem(cells);
-    ListCtrlSplit->EnsureVisible(ListCtrlSplit->RowToItem(ListCtrlSplit->GetItemCount() - 1));
+    // The row shows its record, already appended; its shade comes with its position.
+    ModelOf(*ListCtrlSplit).RowAppended();
+    ListCtrlSplit->EnsureVisible(ModelOf(*ListCtrlSplit).GetItem(static_cast<unsigned int>(GetRowCount() - 1)));
 }
 
 void SplitList::Clear()
 {
-    ListCtrlSplit->DeleteAllItems();
     m_records.clear();
+    ModelOf(*ListCtrlSplit).Reset(0);
 }
 
 wxString SplitList::GetCellText(long row, int column) const
 {
-    return ListCtrlSplit->GetTextValue(static_cast<unsigned int>(row), static_cast<unsigned int>(column));
+    wxVariant value;
+    ModelOf(*ListCtrlSplit).GetValueByRow(value, static_cast<unsigned int>(row), static_cast<unsigned int>(column));
+    return value.GetString();
 }
 
 bool SplitList::IsShaded(long row) const
 {
     wxDataViewItemAttr attr;
-    const auto* store = static_cast<const wxDataViewListStore*>(ListCtrlSplit->GetModel());
-    return store->GetAttrByRow(static_cast<unsigned int>(row), 0, attr) && attr.HasBackgroundColour() &&
-           attr.GetBackgroundColour() != ListCtrlSplit->GetBackgroundColour();
+    return ModelOf(*ListCtrlSplit).GetAttrByRow(static_cast<unsigned int>(row), 0, attr) &&
+           attr.HasBackgroundColour() && attr.GetBackgroundColour() != ListCtrlSplit->GetBackgroundColour();
 }
 
 bool SplitList::IsRowVisible(long row) const
@@ -127,7 +153,7 @@ std::vector<long> SplitList::GetSelectedRows() const
     ListCtrlSplit->GetSelections(items);
     std::vector<long> rows;
     for (const wxDataViewItem& item : items)
-        rows.push_back(ListCtrlSplit->ItemToRow(item));
+        rows.push_back(ModelOf(*ListCtrlSplit).GetRow(item));
     std::sort(rows.begin(), rows.end());
     return rows;
 }
@@ -136,7 +162,7 @@ void SplitList::SelectRows(const std::vector<long>& rows)
 {
     ListCtrlSplit->UnselectAll();
     for (long row : rows)
-        ListCtrlSplit->SelectRow(static_cast<unsigned int>(row));
+        ListCtrlSplit->Select(ModelOf(*ListCtrlSplit).GetItem(static_cast<unsigned int>(row)));
 }
 
 void SplitList::SelectAll()
