@@ -63,8 +63,8 @@ AboutDlg::AboutDlg(wxWindow* parent, wxWindowID id)
     Create(parent, id, _("About..."), wxDefaultPosition, wxDefaultSize, wxDEFAULT_DIALOG_STYLE,
            "id");
 
-    // Alignment flags the toolkit ignores (along a sizer's own direction, or beside wxEXPAND)
-    // are left out; the layout is the same.
+    // Alignment flags that would have no effect (one along a sizer's own direction, or one beside
+    // wxEXPAND) are not given: the toolkit reports them as mistakes.
     auto* top = new wxBoxSizer(wxVERTICAL);
     m_logoBitmap = new wxStaticBitmap(this, ID_STATICBITMAP2, PictureBitmap(LogoPicture),
                                       wxDefaultPosition, wxDefaultSize, 0, "ID_STATICBITMAP2");

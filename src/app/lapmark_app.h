@@ -18,6 +18,7 @@ private:
     wxLocale m_locale;
 };
 
-/// Names the application and its vendor, then creates the per-user settings store (in the XDG
-/// layout) with recording of defaults on; returns the store.
+/// Names the application and its vendor, then creates the per-user settings store (a file in the
+/// XDG layout; on Windows the registry branch of vendor and application) with recording of
+/// defaults on; returns the store.
 wxConfigBase& PrepareSettingsStore(wxApp& app);

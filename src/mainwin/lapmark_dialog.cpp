@@ -51,8 +51,8 @@ LapmarkDialog::LapmarkDialog(wxWindow* parent, wxWindowID id, const Clock& clock
                wxMINIMIZE_BOX | wxSTAY_ON_TOP,
            "id");
 
-    // Alignment flags the toolkit ignores (along a sizer's own direction, or beside wxEXPAND)
-    // are left out; the layout is the same.
+    // Alignment flags that would have no effect (one along a sizer's own direction, or one beside
+    // wxEXPAND) are not given: the toolkit reports them as mistakes.
     BoxSizerMain = new wxBoxSizer(wxVERTICAL);
     BoxSizerDisplay = new wxBoxSizer(wxVERTICAL);
     StaticTextDisplay = new wxStaticText(this, ID_STATICTEXT_DISPLAY, _("00:00:00.0"),

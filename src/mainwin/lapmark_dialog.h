@@ -29,9 +29,10 @@ public:
     LapmarkDialog(wxWindow* parent, wxWindowID id, const Clock& clock = s_systemClock);
     ~LapmarkDialog() override;
 
-    /// The run state, for tests and the start-up code.
+    /// The run state, for tests.
     RunState GetRunState() const { return m_state; }
-    /// The tick timer; it runs only while timing.
+    /// The tick timer: it runs from construction until the window is first shown, then only
+    /// while timing.
     const wxTimer& GetTimer() const { return Timer; }
     /// The split list, the record of the run.
     SplitList& GetSplitList() { return *m_splitList; }

@@ -2,7 +2,8 @@
 
 #include <cstdint>
 
-/// The run state of the main window. The numbers are the documented ones; nothing depends on them.
+/// The run state of the main window. The numbers are fixed (a signed 32-bit value, Running 0,
+/// Idle 1, Stopped 2) though nothing in the program depends on them.
 enum class RunState : std::int32_t
 {
     Running = 0, ///< timing; every tick refreshes the readouts
