@@ -49,3 +49,7 @@ add_test(NAME installer COMMAND ${LAPMARK_XVFB} ${lapmark_under_wine}
   ${CMAKE_CURRENT_SOURCE_DIR}/windows/installer.sh ${lapmark_installer})
 set_tests_properties(installer PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine_prefix
   TIMEOUT 300 ENVIRONMENT "${LAPMARK_TEST_ENV}")
+
+# Every test of the Windows build is labelled windows (ctest -L windows).
+get_property(lapmark_windows_tests DIRECTORY PROPERTY TESTS)
+set_property(TEST ${lapmark_windows_tests} PROPERTY LABELS windows)
