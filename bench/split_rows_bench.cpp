@@ -18,8 +18,45 @@
 #include <wx/log.h>
 
 #include <chrono>
+#include <functional>
 #include <cstdio>
 #include <cstdlib>
+
+namespace
+{
+/// The cost of appending rows a thousand at a time, in microseconds per row.
+struct AppendCost
+{
+    double first = 0;
+    double last = 0;
+    double mean = 0;
+};
+
+/// Appends `rows` rows with `appendOne`, letting the list repaint after each thousand as it would
+/// between real clicks, and prints the cost of every ten-thousandth.
+AppendCost TimeAppends(const char* title, long rows, const std::function<void()>& appendOne)
+{
+    std::printf("%s:\n   rows   us/row (mean over the last thousand)\n", title);
+    AppendCost cost;
+    for (long done = 0; done < rows; done += 1000)
+    {
+        const auto begin = std::chrono::steady_clock::now();
+        for (int i = 0; i < 1000; ++i)
+            appendOne();
+        wxYield();
+        const double ms = std::chrono::duration<double, std::milli>(
+                              std::chrono::steady_clock::now() - begin).count();
+        if (done == 0)
+            cost.first = ms;
+        cost.last = ms;
+        cost.mean += ms / (rows / 1000.0);
+        if (done == 0 || (done + 1000) % 10000 == 0)
+            std::printf("%7ld   %7.2f\n", done + 1000, ms); // ms per 1000 rows = us per row
+    }
+    std::printf("first thousand: %.2f us/row, last thousand: %.2f us/row\n", cost.first, cost.last);
+    return cost;
+}
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -45,77 +82,39 @@ int main(int argc, char** argv)
         click(start);
         wxYield();
 
-        std::printf("the window's list:\n   rows   us/row (mean over the last thousand)\n");
-        double first = 0, last = 0, sum = 0;
-        for (long done = 0; done < rows; done += 1000)
-        {
-            const auto begin = std::chrono::steady_clock::now();
-            for (int i = 0; i < 1000; ++i)
-            {
-                clock.Advance(Milliseconds(37300));
-                click(reset);
-            }
-            wxYield(); // let the list repaint, as it would between real clicks
-            const double ms = std::chrono::duration<double, std::milli>(
-                                  std::chrono::steady_clock::now() - begin).count();
-            if (done == 0)
-                first = ms;
-            last = ms;
-            sum += ms;
-            if (done == 0 || (done + 1000) % 10000 == 0)
-                std::printf("%7ld   %7.2f\n", done + 1000, ms); // ms per 1000 rows = us per row
-        }
+        const AppendCost now = TimeAppends("the window's list", rows, [&] {
+            clock.Advance(Milliseconds(37300));
+            click(reset);
+        });
         std::printf("rows in the list: %ld\n", list.GetRowCount());
-        std::printf("first thousand: %.2f us/row, last thousand: %.2f us/row\n", first, last);
-        const double mean = sum / (rows / 1000.0);
 
         // The generic list the window had before, filled the way it filled it, on the same run.
-        double oldFirst = 0, oldLast = 0, oldSum = 0;
-        {
-            wxDialog bare(nullptr, wxID_ANY, "generic list");
-            auto* generic = new wxGenericListCtrl(&bare, wxID_ANY, wxDefaultPosition, wxSize(-1, 200),
-                                                  wxLC_REPORT | wxLC_VRULES);
-            generic->InsertColumn(0, "No.", wxLIST_FORMAT_LEFT, 40);
-            generic->InsertColumn(1, "Action", wxLIST_FORMAT_RIGHT, 80);
-            generic->InsertColumn(2, "Value", wxLIST_FORMAT_LEFT, 80);
-            auto* sizer = new wxBoxSizer(wxVERTICAL);
-            sizer->Add(generic, 1, wxEXPAND);
-            bare.SetSizerAndFit(sizer);
-            bare.Show();
-            wxYield();
-            std::printf("the generic list:\n   rows   us/row\n");
-            Milliseconds total{0};
-            for (long done = 0; done < rows; done += 1000)
-            {
-                const auto begin = std::chrono::steady_clock::now();
-                for (int i = 0; i < 1000; ++i)
-                {
-                    total += Milliseconds(37300);
-                    const long row = generic->GetItemCount();
-                    const long index = generic->InsertItem(row, wxString(SplitRowNumber(row)));
-                    generic->SetItem(index, 1, "Split", -1);
-                    generic->SetItem(index, 2, FormatTimeText(total), -1);
-                    if (IsShadedRow(index))
-                        generic->SetItemBackgroundColour(index, wxColour(242, 242, 242));
-                    generic->EnsureVisible(index);
-                }
-                wxYield();
-                const double ms = std::chrono::duration<double, std::milli>(
-                                      std::chrono::steady_clock::now() - begin).count();
-                if (done == 0)
-                    oldFirst = ms;
-                oldLast = ms;
-                oldSum += ms;
-                if (done == 0 || (done + 1000) % 10000 == 0)
-                    std::printf("%7ld   %7.2f\n", done + 1000, ms);
-            }
-            bare.Hide();
-        }
-        const double oldMean = oldSum / (rows / 1000.0);
-        std::printf("first thousand: %.2f us/row, last thousand: %.2f us/row\n", oldFirst, oldLast);
+        wxDialog bare(nullptr, wxID_ANY, "generic list");
+        auto* generic = new wxGenericListCtrl(&bare, wxID_ANY, wxDefaultPosition, wxSize(-1, 200),
+                                              wxLC_REPORT | wxLC_VRULES);
+        generic->InsertColumn(0, "No.", wxLIST_FORMAT_LEFT, 40);
+        generic->InsertColumn(1, "Action", wxLIST_FORMAT_RIGHT, 80);
+        generic->InsertColumn(2, "Value", wxLIST_FORMAT_LEFT, 80);
+        auto* sizer = new wxBoxSizer(wxVERTICAL);
+        sizer->Add(generic, 1, wxEXPAND);
+        bare.SetSizerAndFit(sizer);
+        bare.Show();
+        wxYield();
+        Milliseconds total{0};
+        const AppendCost before = TimeAppends("the generic list", rows, [&] {
+            total += Milliseconds(37300);
+            const long row = generic->GetItemCount();
+            const long index = generic->InsertItem(row, wxString(SplitRowNumber(row)));
+            generic->SetItem(index, 1, "Split", -1);
+            generic->SetItem(index, 2, FormatTimeText(total), -1);
+            if (IsShadedRow(index))
+                generic->SetItemBackgroundColour(index, wxColour(242, 242, 242));
+            generic->EnsureVisible(index);
+        });
+        bare.Hide();
         std::printf("the window's list against the generic one: mean %.2f / %.2f us/row = %.2fx, "
                     "last thousand %.2fx\n",
-                    mean, oldMean, mean / oldMean, last / oldLast);
+                    now.mean, before.mean, now.mean / before.mean, now.last / before.last);
 
         const auto command = [&window](int id) {
             wxCommandEvent event(wxEVT_MENU, id);

@@ -8,6 +8,7 @@
 set -u
 group=$1 lapmark=$2 driver=$3 build=$4
 . "$(dirname "$0")/program_lib.sh"
+. "$(dirname "$0")/damage.sh"
 main=$main_window
 about="About...|バージョン情報...|关于..."
 use=("keys=$main:alt+s,alt+t,alt+s,alt+a" "close=$about" "close=$main")
@@ -19,25 +20,6 @@ fresh_install() {
   mkdir -p "$dir"
   cp "$lapmark" "$dir/lapmark"
   cp -r "$build/img" "$build/locales" "$dir/"
-}
-
-# damage FILE KIND: missing, empty, truncated, random, or huge (a valid header claiming 60000 x
-# 60000 pixels).
-damage() {
-  local file=$1 kind=$2
-  case $kind in
-    missing) rm -f "$file" ;;
-    empty) : > "$file" ;;
-    truncated) head -c 40 "$file" > "$file.part" && mv "$file.part" "$file" ;;
-    random) head -c 4096 /dev/urandom > "$file" ;;
-    huge)
-      case $file in
-        *.bmp) printf 'BM\0\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\x60\xea\0\0\x60\xea\0\0\x01\0\x18\0' > "$file" ;;
-        *.ico) printf '\0\0\x01\0\x01\0\0\0\0\0\x01\0\x20\0\x30\0\0\0\x16\0\0\0\x28\0\0\0\x60\xea\0\0\xc0\xd4\x01\0\x01\0\x20\0' > "$file" ;;
-        *.jpg) printf '\xff\xd8\xff\xc0\0\x11\x08\xea\x60\xea\x60\x03\x01\x22\0\x02\x11\x01\x03\x11\x01\xff\xd9' > "$file" ;;
-      esac
-      head -c 2048 /dev/zero >> "$file" ;;
-  esac
 }
 
 # Pictures: all three damaged alike, one run per kind of damage. The window has no icon of its

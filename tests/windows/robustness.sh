@@ -9,6 +9,7 @@ zip=$1 driver=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 . "$(dirname "$0")/../checks.sh"
+. "$(dirname "$0")/../damage.sh"
 
 unzip -q "$zip" -d "$work/zip"
 key='HKCU\Software\Quillora\Lapmark'
@@ -16,24 +17,6 @@ alert='wxWidgets Debug Alert*'
 mkdir -p "$work/elsewhere"
 
 stored() { wine reg query "$key" /v ui_language 2>/dev/null | tr -d '\r' | awk '$1 == "ui_language" {print $2 " " $3}'; }
-
-# damage FILE KIND: missing, truncated, random, empty, or huge (a header claiming 60000 x 60000)
-damage() {
-  local file=$1 kind=$2
-  case $kind in
-    missing) rm -f "$file" ;;
-    empty) : > "$file" ;;
-    truncated) head -c 40 "$file" > "$file.part" && mv "$file.part" "$file" ;;
-    random) head -c 4096 /dev/urandom > "$file" ;;
-    huge)
-      case $file in
-        *.bmp) printf 'BM\0\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\x60\xea\0\0\x60\xea\0\0\x01\0\x18\0' > "$file" ;;
-        *.ico) printf '\0\0\x01\0\x01\0\0\0\0\0\x01\0\x20\0\x30\0\0\0\x16\0\0\0\x28\0\0\0\x60\xea\0\0\xc0\xd4\x01\0\x01\0\x20\0' > "$file" ;;
-        *.jpg) printf '\xff\xd8\xff\xc0\0\x11\x08\xea\x60\xea\x60\x03\x01\x22\0\x02\x11\x01\x03\x11\x01\xff\xd9' > "$file" ;;
-      esac
-      head -c 2048 /dev/zero >> "$file" ;;
-  esac
-}
 
 # run_case NAME DIR MAIN ABOUT BOX...: starts DIR's Lapmark.exe from another folder, closes each
 # BOX (a window title) it brings up, times a run, opens and closes About, closes the window.
