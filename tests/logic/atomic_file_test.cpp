@@ -3,7 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <csignal>
 #include <filesystem>
+
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
 
 namespace fs = std::filesystem;
 
@@ -53,3 +59,48 @@ TEST(AtomicFile, AFailureSaysWhyAndLeavesNothing)
     EXPECT_EQ(Names(dir.Path()), (std::vector<std::string>{"folder.csv", "kept.csv"}));
     EXPECT_EQ(ReadWholeFile(kept), "before");
 }
+
+#ifndef _WIN32
+namespace
+{
+/// Lets no file grow past `bytes` (as a full disk would), and puts the limit back.
+class FileSizeLimitGuard
+{
+public:
+    explicit FileSizeLimitGuard(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_previous);
+        m_previousSignal = std::signal(SIGXFSZ, SIG_IGN); // a write past it fails instead
+        rlimit limit = m_previous;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimitGuard()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_previousSignal);
+    }
+    FileSizeLimitGuard(const FileSizeLimitGuard&) = delete;
+    FileSizeLimitGuard& operator=(const FileSizeLimitGuard&) = delete;
+
+private:
+    rlimit m_previous{};
+    void (*m_previousSignal)(int) = nullptr;
+};
+} // namespace
+
+TEST(AtomicFile, AWriteThatFailsHalfwayLeavesTheOldFile)
+{
+    TempDir dir;
+    const std::string path = dir.File("laps.csv");
+    WriteWholeFile(path, "before");
+    wxString reason;
+    {
+        FileSizeLimitGuard full(4096);
+        reason = WriteFileAtomically(path, std::string(65536, 'x'));
+    }
+    EXPECT_NE(reason, "");
+    EXPECT_EQ(ReadWholeFile(path), "before") << "never a partial file in its place";
+    EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"laps.csv"});
+}
+#endif
