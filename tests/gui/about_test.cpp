@@ -60,6 +60,7 @@ TEST(AboutBox, TextsLinksAndButtons)
     auto* download = FindControl<wxBitmapButton>(about, "ID_BITMAPBUTTON1");
     ASSERT_NE(download, nullptr);
     EXPECT_EQ(about.GetDefaultItem(), download);
+    EXPECT_EQ(download->GetToolTipText(), "Open the download page") << "it shows only a picture";
     auto* ok = FindControl<wxButton>(about, "wxID_OK");
     ASSERT_NE(ok, nullptr);
     EXPECT_EQ(ok->GetId(), wxID_OK);

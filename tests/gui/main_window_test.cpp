@@ -47,6 +47,8 @@ TEST(MainWindow, AfterConstruction)
         bool rightAligned;
         int width;
     } columns[] = {{"No.", false, 40}, {"Action", true, 80}, {"Value", false, 80}};
+    dialog.InitDialog(); // shown once more
+    ASSERT_EQ(list.GetColumnCount(), 3) << "the columns are made once";
     for (int i = 0; i < 3; ++i)
     {
         const SplitListColumn column = list.GetColumn(i);
