@@ -2,7 +2,9 @@
 # windows with the window driver, and counts expectations. Set $driver before calling run_program.
 
 work=$(mktemp -d)
-trap 'chmod -R u+rwx "$work" 2>/dev/null; rm -rf "$work"' EXIT
+# A script that ends early (a failure, a timeout) ends the program it started too.
+program_pid=
+trap '[ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null; chmod -R u+rwx "$work" 2>/dev/null; rm -rf "$work"' EXIT
 . "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
 main_window="Lapmark|Lapmark ラップタイマー|Lapmark 计时器"
 
@@ -25,12 +27,14 @@ run_program() {
    # shellcheck disable=SC2086 # the arguments are words
    HOME=$home XDG_CONFIG_HOME=$home/.config exec env ${program_env:-} timeout 90 "$program" ${program_args:-}) > "$work/$name.out" 2>&1 &
   local pid=$!
+  program_pid=$pid
   "$driver" timeout=30 "$@" >> "$work/$name.out" 2>&1
   drove=$?
   # A step that failed leaves the program waiting for a user: no reason to wait for it too.
   [ "$drove" -eq 0 ] || kill "$pid" 2>/dev/null
   wait "$pid"
   status=$?
+  program_pid=
 }
 
 # expect NAME WHAT COMMAND...: counts COMMAND's success; on failure shows WHAT and NAME's output.
