@@ -14,10 +14,19 @@
 
 void SplitList::AddRow(SplitAction action, const StopwatchReading& at)
 {
-    const long row = GetRowCount();
     m_records.push_back({at.total, at.lap, action});
-    AppendToControl(wxString(SplitRowNumber(row)), wxGetTranslation(SplitActionKey(action)),
-                    FormatTimeText(at.total), IsShadedRow(row));
+    ShowAddedRow(GetRowCount() - 1);
+}
+
+wxString SplitList::CellText(long row, int column) const
+{
+    const SplitRecord& record = m_records[static_cast<std::size_t>(row)];
+    switch (column)
+    {
+    case 0: return wxString(SplitRowNumber(row));
+    case 1: return wxGetTranslation(SplitActionKey(record.action));
+    default: return FormatTimeText(record.total);
+    }
 }
 
 SplitCopyTexts SplitList::CopyTexts() const

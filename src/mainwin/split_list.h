@@ -55,7 +55,7 @@ public:
     int GetColumnCount() const;
     /// Column `column` as shown: its heading, alignment and width.
     SplitListColumn GetColumn(int column) const;
-    /// What row `row` shows in `column` (0: number, 1: action, 2: total).
+    /// What row `row` shows in `column` (0: number, 1: action, 2: total), read from the control.
     wxString GetCellText(long row, int column) const;
     /// True when row `row` is drawn shaded.
     bool IsShaded(long row) const;
@@ -85,8 +85,11 @@ private:
     SplitCopyTexts CopyTexts() const;
     /// Where the menu opens from the keyboard: below the focused row, or at the list's top.
     wxPoint KeyboardMenuPoint() const;
-    void AppendToControl(const wxString& number, const wxString& action, const wxString& total,
-                         bool shaded);
+    /// The text of `column` for the record of row `row`: its number, its action (translated now)
+    /// or its total.
+    wxString CellText(long row, int column) const;
+    /// Shows the record just added as row `row`, shaded by its position, scrolled into view.
+    void ShowAddedRow(long row);
 
     SplitListControl* ListCtrlSplit = nullptr;
     /// What each row recorded, row for row.

@@ -37,13 +37,12 @@ void SplitList::CreateColumns()
     ListCtrlSplit->InsertColumn(2, _("Value"), wxLIST_FORMAT_LEFT, 80);
 }
 
-void SplitList::AppendToControl(const wxString& number, const wxString& action,
-                                const wxString& total, bool shaded)
+void SplitList::ShowAddedRow(long row)
 {
-    const long index = ListCtrlSplit->InsertItem(ListCtrlSplit->GetItemCount(), number);
-    ListCtrlSplit->SetItem(index, 1, action, -1);
-    ListCtrlSplit->SetItem(index, 2, total, -1);
-    if (shaded)
+    const long index = ListCtrlSplit->InsertItem(row, CellText(row, 0));
+    ListCtrlSplit->SetItem(index, 1, CellText(row, 1), -1);
+    ListCtrlSplit->SetItem(index, 2, CellText(row, 2), -1);
+    if (IsShadedRow(index))
         ListCtrlSplit->SetItemBackgroundColour(index, RowShadeFor(*ListCtrlSplit));
     ListCtrlSplit->EnsureVisible(index);
 }

@@ -1,13 +1,12 @@
 #include "mainwin/split_list.h"
 
-#include "mainwin/time_text.h"
-
 #include <wx/dataview.h>
 #include <wx/settings.h>
 
 #include <gtk/gtk.h>
 
 #include <algorithm>
+#include <functional>
 
 // GTK's own list (a tree view), which reaches screen readers as a table of named cells. Its rows
 // are the records, by index: a row is drawn from its record when it comes into view, so adding
@@ -19,8 +18,9 @@ namespace
 class SplitRowsModel : public wxDataViewVirtualListModel
 {
 public:
-    SplitRowsModel(const std::vector<SplitRecord>& records, const wxWindow& list)
-        : wxDataViewVirtualListModel(0), m_records(records), m_list(list)
+    /// `cellText` gives a row's cell from its record; `list` is the control shown.
+    SplitRowsModel(std::function<wxString(long, int)> cellText, const wxWindow& list)
+        : wxDataViewVirtualListModel(0), m_cellText(std::move(cellText)), m_list(list)
     {
     }
 
@@ -29,15 +29,8 @@ public:
 
     void GetValueByRow(wxVariant& value, unsigned int row, unsigned int column) const override
     {
-        if (row >= m_records.size())
-            return;
-        const SplitRecord& record = m_records[row];
-        switch (column)
-        {
-        case 0: value = wxString(SplitRowNumber(row)); break;
-        case 1: value = wxGetTranslation(SplitActionKey(record.action)); break;
-        default: value = FormatTimeText(record.total); break;
-        }
+        if (row < GetCount())
+            value = m_cellText(static_cast<long>(row), static_cast<int>(column));
     }
 
     bool SetValueByRow(const wxVariant&, unsigned int, unsigned int) override { return false; }
@@ -54,7 +47,7 @@ public:
     }
 
 private:
-    const std::vector<SplitRecord>& m_records;
+    std::function<wxString(long, int)> m_cellText;
     const wxWindow& m_list;
 };
 
@@ -69,7 +62,8 @@ SplitList::SplitList(wxWindow* parent, long id)
     ListCtrlSplit = new wxDataViewCtrl(parent, id, wxDefaultPosition, wxSize(-1, 200),
                                        wxDV_MULTIPLE | wxDV_VERT_RULES, wxDefaultValidator,
                                        "ID_LISTCTRL_SPLIT");
-    auto* model = new SplitRowsModel(m_records, *ListCtrlSplit);
+    auto* model = new SplitRowsModel([this](long row, int column) { return CellText(row, column); },
+                                     *ListCtrlSplit);
     ListCtrlSplit->AssociateModel(model);
     model->DecRef();
     ListCtrlSplit->Bind(wxEVT_DATAVIEW_ITEM_CONTEXT_MENU, [this](wxDataViewEvent&) {
@@ -107,11 +101,11 @@ void SplitList::CreateColumns()
     ListCtrlSplit->AppendTextColumn(_("Value"), 2, wxDATAVIEW_CELL_INERT, 80, wxALIGN_LEFT);
 }
 
-void SplitList::AppendToControl(const wxString&, const wxString&, const wxString&, bool)
+void SplitList::ShowAddedRow(long row)
 {
-    // The row shows its record, already appended; its shade comes with its position.
+    // The row draws its record when it comes into view; its shade comes with its position.
     ModelOf(*ListCtrlSplit).RowAppended();
-    ListCtrlSplit->EnsureVisible(ModelOf(*ListCtrlSplit).GetItem(static_cast<unsigned int>(GetRowCount() - 1)));
+    ListCtrlSplit->EnsureVisible(ModelOf(*ListCtrlSplit).GetItem(static_cast<unsigned int>(row)));
 }
 
 void SplitList::Clear()
