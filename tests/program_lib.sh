@@ -25,10 +25,12 @@ run_program() {
   (cd "$dir" || exit 1
    [ -n "${remove_cwd:-}" ] && rm -rf "$dir"
    # shellcheck disable=SC2086 # the arguments are words
-   HOME=$home XDG_CONFIG_HOME=$home/.config exec env ${program_env:-} timeout 90 "$program" ${program_args:-}) > "$work/$name.out" 2>&1 &
+   # The time limits here only end a hang (a program left waiting for a user, a window that never
+   # comes): generous, so a slow or loaded machine is never a failure.
+   HOME=$home XDG_CONFIG_HOME=$home/.config exec env ${program_env:-} timeout 600 "$program" ${program_args:-}) > "$work/$name.out" 2>&1 &
   local pid=$!
   program_pid=$pid
-  "$driver" timeout=30 "$@" >> "$work/$name.out" 2>&1
+  "$driver" timeout=120 "$@" >> "$work/$name.out" 2>&1
   drove=$?
   # A step that failed leaves the program waiting for a user: no reason to wait for it too.
   [ "$drove" -eq 0 ] || kill "$pid" 2>/dev/null
