@@ -9,6 +9,7 @@
 #include <wx/intl.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
+#include <wx/settings.h>
 #include <wx/stdpaths.h>
 #include <wx/window.h>
 
@@ -16,6 +17,23 @@ void SplitList::AddRow(SplitAction action, const StopwatchReading& at)
 {
     m_records.push_back({at.total, at.lap, action});
     ShowAddedRow(GetRowCount() - 1);
+}
+
+void SplitList::CreateColumns()
+{
+    if (GetColumnCount() > 0)
+        return; // shown once more: the window has its columns
+    AppendColumn(_("No."), false, 40);
+    AppendColumn(_("Action"), true, 80);
+    AppendColumn(_("Value"), false, 80);
+}
+
+wxColour SplitList::ShadeColour() const
+{
+    const wxColour background = GetWindow()->GetBackgroundColour();
+    const Rgb shade = RowShade(wxSystemSettings::GetAppearance().IsDark(),
+                               {background.Red(), background.Green(), background.Blue()});
+    return wxColour(shade.red, shade.green, shade.blue);
 }
 
 wxString SplitList::CellText(long row, int column) const

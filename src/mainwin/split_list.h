@@ -3,6 +3,7 @@
 #include "mainwin/split_rows.h"
 #include "mainwin/stopwatch.h"
 
+#include <wx/colour.h>
 #include <wx/gdicmn.h>
 #include <wx/string.h>
 
@@ -90,6 +91,10 @@ private:
     wxString CellText(long row, int column) const;
     /// Shows the record just added as row `row`, shaded by its position, scrolled into view.
     void ShowAddedRow(long row);
+    /// Appends a column to the control.
+    void AppendColumn(const wxString& heading, bool rightAligned, int width);
+    /// The background of a shaded row, for the theme and the list's own background.
+    wxColour ShadeColour() const;
 
     SplitListControl* ListCtrlSplit = nullptr;
     /// What each row recorded, row for row.

@@ -1,20 +1,8 @@
 #include "mainwin/split_list.h"
 
 #include <wx/listctrl.h>
-#include <wx/settings.h>
 
 // The system's list view, which screen readers read through the system's own accessibility.
-
-namespace
-{
-wxColour RowShadeFor(const wxListCtrl& list)
-{
-    const wxColour background = list.GetBackgroundColour();
-    const Rgb shade = RowShade(wxSystemSettings::GetAppearance().IsDark(),
-                               {background.Red(), background.Green(), background.Blue()});
-    return wxColour(shade.red, shade.green, shade.blue);
-}
-} // namespace
 
 SplitList::SplitList(wxWindow* parent, long id)
 {
@@ -28,13 +16,10 @@ wxWindow* SplitList::GetWindow() const
     return ListCtrlSplit;
 }
 
-void SplitList::CreateColumns()
+void SplitList::AppendColumn(const wxString& heading, bool rightAligned, int width)
 {
-    if (GetColumnCount() > 0)
-        return; // shown once more: the window has its columns
-    ListCtrlSplit->InsertColumn(0, _("No."), wxLIST_FORMAT_LEFT, 40);
-    ListCtrlSplit->InsertColumn(1, _("Action"), wxLIST_FORMAT_RIGHT, 80);
-    ListCtrlSplit->InsertColumn(2, _("Value"), wxLIST_FORMAT_LEFT, 80);
+    ListCtrlSplit->InsertColumn(ListCtrlSplit->GetColumnCount(), heading,
+                                rightAligned ? wxLIST_FORMAT_RIGHT : wxLIST_FORMAT_LEFT, width);
 }
 
 void SplitList::ShowAddedRow(long row)
@@ -43,7 +28,7 @@ void SplitList::ShowAddedRow(long row)
     ListCtrlSplit->SetItem(index, 1, CellText(row, 1), -1);
     ListCtrlSplit->SetItem(index, 2, CellText(row, 2), -1);
     if (IsShadedRow(index))
-        ListCtrlSplit->SetItemBackgroundColour(index, RowShadeFor(*ListCtrlSplit));
+        ListCtrlSplit->SetItemBackgroundColour(index, ShadeColour());
     ListCtrlSplit->EnsureVisible(index);
 }
 

@@ -1,7 +1,6 @@
 #include "mainwin/split_list.h"
 
 #include <wx/dataview.h>
-#include <wx/settings.h>
 
 #include <gtk/gtk.h>
 
@@ -18,9 +17,9 @@ namespace
 class SplitRowsModel : public wxDataViewVirtualListModel
 {
 public:
-    /// `cellText` gives a row's cell from its record; `list` is the control shown.
-    SplitRowsModel(std::function<wxString(long, int)> cellText, const wxWindow& list)
-        : wxDataViewVirtualListModel(0), m_cellText(std::move(cellText)), m_list(list)
+    /// `cellText` gives a row's cell from its record, `shade` a shaded row's background.
+    SplitRowsModel(std::function<wxString(long, int)> cellText, std::function<wxColour()> shade)
+        : wxDataViewVirtualListModel(0), m_cellText(std::move(cellText)), m_shade(std::move(shade))
     {
     }
 
@@ -39,16 +38,13 @@ public:
     {
         if (!IsShadedRow(row))
             return false;
-        const wxColour background = m_list.GetBackgroundColour();
-        const Rgb shade = RowShade(wxSystemSettings::GetAppearance().IsDark(),
-                                   {background.Red(), background.Green(), background.Blue()});
-        attr.SetBackgroundColour(wxColour(shade.red, shade.green, shade.blue));
+        attr.SetBackgroundColour(m_shade());
         return true;
     }
 
 private:
     std::function<wxString(long, int)> m_cellText;
-    const wxWindow& m_list;
+    std::function<wxColour()> m_shade;
 };
 
 SplitRowsModel& ModelOf(wxDataViewCtrl& list)
@@ -63,7 +59,7 @@ SplitList::SplitList(wxWindow* parent, long id)
                                        wxDV_MULTIPLE | wxDV_VERT_RULES, wxDefaultValidator,
                                        "ID_LISTCTRL_SPLIT");
     auto* model = new SplitRowsModel([this](long row, int column) { return CellText(row, column); },
-                                     *ListCtrlSplit);
+                                     [this] { return ShadeColour(); });
     ListCtrlSplit->AssociateModel(model);
     model->DecRef();
     ListCtrlSplit->Bind(wxEVT_DATAVIEW_ITEM_CONTEXT_MENU, [this](wxDataViewEvent&) {
@@ -92,13 +88,11 @@ wxWindow* SplitList::GetWindow() const
     return ListCtrlSplit;
 }
 
-void SplitList::CreateColumns()
+void SplitList::AppendColumn(const wxString& heading, bool rightAligned, int width)
 {
-    if (GetColumnCount() > 0)
-        return; // shown once more: the window has its columns
-    ListCtrlSplit->AppendTextColumn(_("No."), 0, wxDATAVIEW_CELL_INERT, 40, wxALIGN_LEFT);
-    ListCtrlSplit->AppendTextColumn(_("Action"), 1, wxDATAVIEW_CELL_INERT, 80, wxALIGN_RIGHT);
-    ListCtrlSplit->AppendTextColumn(_("Value"), 2, wxDATAVIEW_CELL_INERT, 80, wxALIGN_LEFT);
+    // The model's columns are the shown ones, in order.
+    ListCtrlSplit->AppendTextColumn(heading, ListCtrlSplit->GetColumnCount(), wxDATAVIEW_CELL_INERT,
+                                    width, rightAligned ? wxALIGN_RIGHT : wxALIGN_LEFT);
 }
 
 void SplitList::ShowAddedRow(long row)
