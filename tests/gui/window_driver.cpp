@@ -2,8 +2,8 @@
 //   window_driver [timeout=SECONDS] STEP...
 // Each step names windows by a title pattern (fnmatch, alternatives separated by '|') and waits,
 // up to the timeout, for the state it needs; a step whose state never comes fails loudly. After
-// each input the driver pings the program (_NET_WM_PING) and goes on once the program has
-// answered, that is once it has handled everything sent before the ping. The timeout only bounds
+// each input the driver pings the program (_NET_WM_PING) until its answers show it has handled
+// everything sent before (see Settle). The timeout only bounds
 // a hang; no step waits for a fixed time.
 //   wait=PATTERN         waits until a top-level window that matches is mapped
 //   gone=PATTERN         waits until no such window is mapped (a box its own button closes)
@@ -153,12 +153,12 @@ void SendProtocol(Window window, Atom protocol, long stamp)
     XSendEvent(s_display, window, False, NoEventMask, &event);
 }
 
-/// Returns once the program that owns `window` has handled every event sent to it so far: the
-/// toolkit answers a ping only after it has dispatched the events queued before it.
-void Settle(Window window)
+/// Input events sent since the program last settled.
+int s_inputsSent = 0;
+
+/// One round trip: returns once the program has answered a ping, or its window has gone.
+void Ping(Window window)
 {
-    if (!window)
-        return;
     // The server has processed our input requests before the ping joins the program's queue.
     XSync(s_display, False);
     const long stamp = ++s_pings;
@@ -178,6 +178,21 @@ void Settle(Window window)
         Poll();
     }
     Fail(1, "the program did not answer within " + std::to_string(s_timeoutSeconds) + " s");
+}
+
+/// Returns once the program that owns `window` has handled every event sent to it so far. GTK
+/// answers a ping as soon as it reads it, together with everything before it, and then handles
+/// the events it read one per turn of its loop, reading (and answering) anew on each turn. So one
+/// answer more than there are events behind it means all of them were handled; a few spare ones
+/// cover the events the input itself brings (focus, crossing).
+void Settle(Window window)
+{
+    if (!window)
+        return;
+    const int pings = s_inputsSent + 4;
+    s_inputsSent = 0;
+    for (int i = 0; i < pings && IsMapped(window); ++i)
+        Ping(window);
 }
 
 void Close(Window window)
@@ -219,6 +234,7 @@ void Focus(Window window, const std::string& pattern)
 {
     XRaiseWindow(s_display, window);
     XSetInputFocus(s_display, window, RevertToParent, CurrentTime);
+    s_inputsSent += 2;
     Settle(window); // the program has seen that it has the focus
     ExpectFocus(window, pattern);
 }
@@ -243,14 +259,20 @@ std::vector<KeyCode> KeyCodes(const std::string& combination)
 void PressKeys(const std::string& combination)
 {
     for (KeyCode code : KeyCodes(combination))
+    {
         XTestFakeKeyEvent(s_display, code, True, CurrentTime);
+        ++s_inputsSent;
+    }
 }
 
 void ReleaseKeys(const std::string& combination)
 {
     const std::vector<KeyCode> codes = KeyCodes(combination);
     for (auto it = codes.rbegin(); it != codes.rend(); ++it)
+    {
         XTestFakeKeyEvent(s_display, *it, False, CurrentTime);
+        ++s_inputsSent;
+    }
 }
 
 void TypeCombination(const std::string& combination)
@@ -311,6 +333,7 @@ void Click(Window window, double fx, double fy, unsigned int button)
     XTestFakeMotionEvent(s_display, -1, x, y, CurrentTime);
     XTestFakeButtonEvent(s_display, button, True, CurrentTime);
     XTestFakeButtonEvent(s_display, button, False, CurrentTime);
+    s_inputsSent += 3;
     Settle(window); // the click is handled, or the menu it opens is open
 }
 
