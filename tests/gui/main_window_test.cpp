@@ -12,22 +12,7 @@ TEST(MainWindow, AfterConstruction)
     EXPECT_EQ(dialog.GetTitle(), "Lapmark");
     EXPECT_EQ(dialog.GetName(), "id");
 
-    const struct
-    {
-        const char* name;
-        const char* label;
-    } labels[] = {
-        {"ID_STATICTEXT_DISPLAY", "00:00:00.0"}, {"ID_STATICTEXT_SMALLDISP", "00:00:00.0"},
-        {"ID_BUTTON_START", "&Start"},           {"ID_BUTTON_RESET", "Rese&t"},
-        {"ID_BUTTON_LANG", "&Language..."},      {"ID_BUTTON_UPDATE", "&Update..."},
-        {"wxID_ABOUT", "&About..."},
-    };
-    for (const auto& l : labels)
-    {
-        wxWindow* control = FindControl<wxWindow>(dialog, l.name);
-        ASSERT_NE(control, nullptr) << l.name;
-        EXPECT_EQ(control->GetLabel(), l.label) << l.name;
-    }
+    // The controls' texts are read as a user hears them in the whole-program screen-reader test.
     auto* start = FindControl<wxButton>(dialog, "ID_BUTTON_START");
     EXPECT_EQ(dialog.GetDefaultItem(), start);
     EXPECT_EQ(FindControl<wxButton>(dialog, "wxID_ABOUT")->GetId(), wxID_ABOUT);

@@ -21,6 +21,4 @@ TEST(LanguageChoice, TheListEndsAtTheFirstEmptyLabel)
     EXPECT_EQ(LanguageAt(rows, 1), wxLANGUAGE_GERMAN);
     EXPECT_EQ(LanguageAt(rows, -1), wxLANGUAGE_UNKNOWN) << "cancelled";
     EXPECT_EQ(LanguageAt(rows, 3), wxLANGUAGE_UNKNOWN) << "a row past the end is never chosen";
-    EXPECT_EQ(LanguageLabels(LanguageChoices()).size() + 1, LanguageChoices().size())
-        << "the program's own list ends with its end row";
 }
