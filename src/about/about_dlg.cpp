@@ -1,7 +1,7 @@
 #include "about/about_dlg.h"
 
 #include "about/accessible_name.h"
-#include "about/browser.h"
+#include "about/link_opener.h"
 #include "about/vendor.h"
 #include "about/version_info.h"
 #include "resources/data_files.h"

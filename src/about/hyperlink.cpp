@@ -1,43 +1,10 @@
 #include "about/hyperlink.h"
 
+#include "about/link_opener.h"
 #include "about/link_target.h"
 
 #include <wx/dcclient.h>
-#include <wx/mimetype.h>
 #include <wx/utils.h>
-
-#include <memory>
-
-namespace
-{
-/// The system's MIME-type database and process launching.
-class SystemLinkOpener : public LinkOpener
-{
-public:
-    wxString OpenCommand(const wxString& mimeType, const wxString& file) override
-    {
-        std::unique_ptr<wxFileType> type(wxTheMimeTypesManager->GetFileTypeFromMimeType(mimeType));
-        wxString command;
-        if (!type || !type->GetOpenCommand(&command, wxFileType::MessageParameters(file, "")))
-            return wxString();
-        return command;
-    }
-
-    void Run(const std::vector<wxString>& arguments) override
-    {
-        if (arguments.empty())
-            return;
-        std::vector<const wchar_t*> argv;
-        for (const wxString& argument : arguments)
-            argv.push_back(argument.wc_str());
-        argv.push_back(nullptr);
-        wxExecute(argv.data(), wxEXEC_ASYNC);
-    }
-};
-
-SystemLinkOpener s_systemOpener;
-LinkOpener* s_opener = &s_systemOpener;
-} // namespace
 
 wxIMPLEMENT_DYNAMIC_CLASS(wxHyperLink, wxControl);
 
@@ -48,11 +15,6 @@ wxBEGIN_EVENT_TABLE(wxHyperLink, wxControl)
     EVT_ENTER_WINDOW(wxHyperLink::OnMouseEnter)
     EVT_LEAVE_WINDOW(wxHyperLink::OnMouseLeave)
 wxEND_EVENT_TABLE()
-
-void wxHyperLink::SetOpener(LinkOpener* opener)
-{
-    s_opener = opener ? opener : &s_systemOpener;
-}
 
 bool wxHyperLink::Create(wxWindow* parent, wxWindowID id, const wxString& label,
                          const wxPoint& pos, const wxSize& size, long style,
@@ -142,8 +104,8 @@ void wxHyperLink::OpenUrl(const wxString& url)
     const wxString mimeType = LinkMimeType(url);
     if (mimeType.empty() || !IsSafeLinkAddress(url))
         return;
-    const wxString command = s_opener->OpenCommand(mimeType, LinkPlaceholder);
+    const wxString command = CurrentLinkOpener().OpenCommand(mimeType, LinkPlaceholder);
     if (command.empty())
         return;
-    s_opener->Run(OpenArguments(command, url));
+    CurrentLinkOpener().Run(OpenArguments(command, url));
 }

@@ -3,19 +3,6 @@
 #include <wx/control.h>
 #include <wx/cursor.h>
 
-#include <vector>
-
-/// Where a hyperlink finds and runs the system's open command; tests put in a fake.
-class LinkOpener
-{
-public:
-    virtual ~LinkOpener() = default;
-    /// The open command for a MIME type with `file` as its file, or "" when there is none.
-    virtual wxString OpenCommand(const wxString& mimeType, const wxString& file) = 0;
-    /// Starts a program with these arguments, without a shell, and does not wait for it.
-    virtual void Run(const std::vector<wxString>& arguments) = 0;
-};
-
 /// A borderless, self-drawn hyperlink: underlined text, a hand cursor and hover colour under the
 /// pointer, a visited colour once activated; a left click opens its address.
 class wxHyperLink : public wxControl
@@ -50,9 +37,6 @@ public:
     /// Opens a web, ftp or mail address with the system's open command for its kind; any other
     /// address, or one with blanks or control characters, opens nothing.
     void OpenUrl(const wxString& url);
-
-    /// Replaces how addresses are opened (null restores the system's); for tests.
-    static void SetOpener(LinkOpener* opener);
 
 protected:
     wxSize DoGetBestSize() const override { return m_bestSize; }

@@ -1,7 +1,7 @@
 #include "mainwin/lapmark_dialog.h"
 
 #include "about/about_dlg.h"
-#include "about/browser.h"
+#include "about/link_opener.h"
 #include "about/vendor.h"
 #include "l10n/language_dialogs.h"
 #include "mainwin/split_rows.h"

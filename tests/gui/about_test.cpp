@@ -1,10 +1,10 @@
 #include "about/about_dlg.h"
-#include "about/browser.h"
 #include "about/vendor.h"
 #include "about/version_number.h"
 #include "fake_clock.h"
 #include "gui_test.h"
 #include "guards.h"
+#include "link_recorder.h"
 #include "log_capture.h"
 #include "mainwin/lapmark_dialog.h"
 #include "temp_dir.h"
@@ -16,21 +16,6 @@
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 #include <wx/version.h>
-
-namespace
-{
-/// Records the pages that would have opened in the browser.
-class BrowserRecorder
-{
-public:
-    BrowserRecorder()
-    {
-        SetBrowserLauncher([this](const wxString& url) { opened.push_back(url); });
-    }
-    ~BrowserRecorder() { SetBrowserLauncher(nullptr); }
-    std::vector<wxString> opened;
-};
-} // namespace
 
 TEST(AboutBox, TextsLinksAndButtons)
 {
@@ -67,10 +52,10 @@ TEST(AboutBox, TextsLinksAndButtons)
     EXPECT_EQ(ok->GetLabel(), "&OK");
     EXPECT_TRUE(FindControl<wxStaticBitmap>(about, "ID_STATICBITMAP2")->GetBitmap().IsOk());
 
-    BrowserRecorder browser;
+    LinkRecorder browser;
     Click(*download);
-    ASSERT_EQ(browser.opened.size(), 1u);
-    EXPECT_EQ(browser.opened[0], DownloadPageUrl);
+    ASSERT_EQ(browser.browsed.size(), 1u);
+    EXPECT_EQ(browser.browsed[0], DownloadPageUrl);
 }
 
 TEST(AboutBox, OpensWithEveryPictureMissing)
@@ -117,9 +102,9 @@ TEST(AboutBox, ShownFromTheMainWindowAndClosedWithOk)
                   wxExpectDismissableModal<AboutDlg>(wxID_OK).Describe("About box"));
     EXPECT_EQ(window.GetRunState(), RunState::Running) << "timing goes on";
 
-    BrowserRecorder browser;
+    LinkRecorder browser;
     Click(*FindControl<wxButton>(window, "ID_BUTTON_UPDATE"));
-    ASSERT_EQ(browser.opened.size(), 1u);
-    EXPECT_EQ(browser.opened[0], DownloadPageUrl);
+    ASSERT_EQ(browser.browsed.size(), 1u);
+    EXPECT_EQ(browser.browsed[0], DownloadPageUrl);
     EXPECT_EQ(window.GetRunState(), RunState::Running);
 }

@@ -1,5 +1,6 @@
 #include "about/hyperlink.h"
 #include "gui_test.h"
+#include "link_recorder.h"
 
 #include <wx/frame.h>
 
@@ -7,25 +8,6 @@
 
 namespace
 {
-/// Records what would have been run, instead of running it.
-class FakeOpener : public LinkOpener
-{
-public:
-    FakeOpener() { wxHyperLink::SetOpener(this); }
-    ~FakeOpener() override { wxHyperLink::SetOpener(nullptr); }
-
-    wxString OpenCommand(const wxString& mimeType, const wxString& file) override
-    {
-        mimeTypes.push_back(mimeType);
-        return mimeType == "text/html" ? "browser --new file://" + file
-                                       : "mailer --compose \"" + file + "\"";
-    }
-    void Run(const std::vector<wxString>& arguments) override { runs.push_back(arguments); }
-
-    std::vector<wxString> mimeTypes;
-    std::vector<std::vector<wxString>> runs;
-};
-
 struct Link
 {
     std::unique_ptr<wxFrame> frame{new wxFrame(nullptr, wxID_ANY, "links")};
@@ -82,7 +64,7 @@ TEST(HyperLink, CreatedByNameBorderlessWithFixedBestSize)
 
 TEST(HyperLink, ColoursThroughHoverLeaveAndActivation)
 {
-    FakeOpener opener;
+    LinkRecorder opener;
     const struct
     {
         const char* name;
@@ -112,7 +94,7 @@ TEST(HyperLink, ColoursThroughHoverLeaveAndActivation)
 
 TEST(HyperLink, ColourSettersApplyOnlyToTheCurrentState)
 {
-    FakeOpener opener;
+    LinkRecorder opener;
     Link l;
     l.link->SetVisitedColour(*wxGREEN);
     EXPECT_EQ(l.Shown(), Blue()) << "not visited yet";
@@ -131,7 +113,7 @@ TEST(HyperLink, ColourSettersApplyOnlyToTheCurrentState)
 
 TEST(HyperLink, BothMouseEventsOpenTheLabelOrTheUrl)
 {
-    FakeOpener opener;
+    LinkRecorder opener;
     Link l("https://quillora.example/");
     l.Send(wxEVT_LEFT_DOWN);
     l.Send(wxEVT_LEFT_DCLICK);
@@ -148,7 +130,7 @@ TEST(HyperLink, BothMouseEventsOpenTheLabelOrTheUrl)
 TEST(HyperLink, OpenUrlRunsTheOpenCommandOnlyForSafeKnownAddresses)
 {
     // The prefix table and the address checks are covered without a display; this is the wiring.
-    FakeOpener opener;
+    LinkRecorder opener;
     Link l;
     l.link->OpenUrl("ftp://q.example/");
     l.link->OpenUrl("HTTPS://q.example/");
