@@ -55,7 +55,10 @@ wxConfigBase& PrepareSettingsStore(wxApp& app)
 bool LapmarkApp::OnInit()
 {
     PrepareSettingsStore(*this);
-    // Catalogs below the working directory win, then beside the program, then installed ones.
+    // Our catalog folders: below the working directory, then beside the program, then the
+    // installed one. This registers them with the toolkit's own catalog loader only, which
+    // nothing reads once ChosenLanguagesLoader replaces it below; that loader is given the same
+    // folders itself, followed by the system's.
     const wxArrayString catalogFolders = ProgramDataFolders().catalogs;
     for (const wxString& folder : catalogFolders)
         wxLocale::AddCatalogLookupPathPrefix(folder);
@@ -69,7 +72,8 @@ bool LapmarkApp::OnInit()
     }
     if (!systemLocale)
         wxLogVerbose("The system has no locale for language %d.", language);
-    // The toolkit's catalog and ours, looked for only in the languages this run can use.
+    // What finds the catalogs: ours and the toolkit's own, in our folders and then the system's,
+    // looked for only in the languages this run can use.
     if (wxTranslations* translations = wxTranslations::Get())
     {
         translations->SetLoader(new ChosenLanguagesLoader(CatalogPrefixes(catalogFolders),

@@ -198,9 +198,9 @@ void LapmarkDialog::StartTiming()
 
 void LapmarkDialog::StopTiming()
 {
+    const StopwatchReading stopped = m_stopwatch.Stop();
     m_state = StateAfter(m_state, RunCommand::StopTiming);
     Timer.Stop();
-    const StopwatchReading stopped = m_stopwatch.Stop();
     // The readouts show exactly the stopped values, the same total as the Stop row.
     RefreshDisplays(m_state);
     AddSplitRow(SplitAction::Stop, stopped);
@@ -221,8 +221,8 @@ void LapmarkDialog::ConfirmReset()
     m_heldKeys.Clear();
     if (!confirmed)
         return;
-    m_state = StateAfter(m_state, RunCommand::ConfirmReset, confirmed);
     m_stopwatch.Reset();
+    m_state = StateAfter(m_state, RunCommand::ConfirmReset, confirmed);
     RefreshDisplays(m_state);
     m_splitList->Clear();
 }
@@ -236,15 +236,15 @@ void LapmarkDialog::UpdateButtonLabels(RunState state)
 
 void LapmarkDialog::RefreshDisplays(RunState state)
 {
-    // Idle shows zero; a running or stopped stopwatch shows its own values (frozen when stopped),
-    // total and lap taken at the same instant.
+    // Idle shows zero. Otherwise the stopwatch's values: read now while the window is timing,
+    // frozen once it stopped; total and lap from the same instant.
     if (state == RunState::Idle)
     {
         SetReadout(*StaticTextDisplay, ZeroTimeText);
         SetReadout(*StaticTextSmallDisp, ZeroTimeText);
         return;
     }
-    const StopwatchReading reading = m_stopwatch.Read();
+    const StopwatchReading reading = m_stopwatch.Read(m_state == RunState::Running);
     SetReadout(*StaticTextDisplay, FormatTimeText(reading.total));
     SetReadout(*StaticTextSmallDisp, FormatTimeText(reading.lap));
 }

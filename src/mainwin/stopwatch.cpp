@@ -8,30 +8,17 @@ StopwatchReading Stopwatch::At(Milliseconds now) const
 
 void Stopwatch::Start()
 {
-    if (m_running)
-        return;
     m_periodStart = m_clock.Now();
-    m_running = true;
 }
 
 StopwatchReading Stopwatch::Stop()
 {
-    if (m_running)
-    {
-        m_elapsed = At(m_clock.Now());
-        m_running = false;
-    }
+    m_elapsed = At(m_clock.Now());
     return m_elapsed;
 }
 
 StopwatchReading Stopwatch::Split()
 {
-    if (!m_running)
-    {
-        const StopwatchReading ended = m_elapsed;
-        m_elapsed.lap = Milliseconds{0};
-        return ended;
-    }
     const Milliseconds now = m_clock.Now();
     const StopwatchReading ended = At(now);
     // A new period and a new lap begin now; the total carries everything before them.
@@ -42,11 +29,10 @@ StopwatchReading Stopwatch::Split()
 
 void Stopwatch::Reset()
 {
-    m_running = false;
     m_elapsed = {Milliseconds{0}, Milliseconds{0}};
 }
 
-StopwatchReading Stopwatch::Read() const
+StopwatchReading Stopwatch::Read(bool running) const
 {
-    return m_running ? At(m_clock.Now()) : m_elapsed;
+    return running ? At(m_clock.Now()) : m_elapsed;
 }
