@@ -18,22 +18,25 @@ install(FILES data/icons/lapmark.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/
 
 
 # The manual page, made from --help and --version by help2man (the program answers both without
-# a display), and the Debian documentation files; all compressed the way Debian wants them.
-find_program(HELP2MAN help2man REQUIRED)
+# a display) when the program is installed or packaged: only that needs help2man.
+find_program(HELP2MAN help2man)
 find_program(GZIP gzip REQUIRED)
-add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/lapmark.1.gz
-  COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0
-          ${HELP2MAN} --no-info --include=${CMAKE_SOURCE_DIR}/data/lapmark.h2m
-          --output=${CMAKE_BINARY_DIR}/lapmark.1 $<TARGET_FILE:lapmark>
-  COMMAND ${GZIP} -9nf ${CMAKE_BINARY_DIR}/lapmark.1
-  DEPENDS lapmark ${CMAKE_SOURCE_DIR}/data/lapmark.h2m
-  COMMENT "Making the manual page")
+install(CODE "
+  if(NOT EXISTS \"${HELP2MAN}\")
+    message(FATAL_ERROR \"Installing the manual page needs help2man (apt install help2man).\")
+  endif()
+  execute_process(COMMAND \"${CMAKE_COMMAND}\" -E env ASAN_OPTIONS=detect_leaks=0
+                          \"${HELP2MAN}\" --no-info --include=${CMAKE_SOURCE_DIR}/data/lapmark.h2m
+                          --output=${CMAKE_BINARY_DIR}/lapmark.1 \"$<TARGET_FILE:lapmark>\"
+                  COMMAND_ERROR_IS_FATAL ANY)
+  execute_process(COMMAND \"${GZIP}\" -9nf ${CMAKE_BINARY_DIR}/lapmark.1 COMMAND_ERROR_IS_FATAL ANY)
+")
+install(FILES ${CMAKE_BINARY_DIR}/lapmark.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 configure_file(data/debian/changelog.in ${CMAKE_BINARY_DIR}/changelog @ONLY)
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/changelog.gz
   COMMAND ${GZIP} -9n < ${CMAKE_BINARY_DIR}/changelog > ${CMAKE_BINARY_DIR}/changelog.gz
   DEPENDS ${CMAKE_BINARY_DIR}/changelog)
-add_custom_target(documentation ALL DEPENDS ${CMAKE_BINARY_DIR}/lapmark.1.gz ${CMAKE_BINARY_DIR}/changelog.gz)
-install(FILES ${CMAKE_BINARY_DIR}/lapmark.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+add_custom_target(documentation ALL DEPENDS ${CMAKE_BINARY_DIR}/changelog.gz)
 install(FILES data/debian/copyright ${CMAKE_BINARY_DIR}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/lapmark)
 

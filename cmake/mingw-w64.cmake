@@ -1,5 +1,6 @@
-# Cross-builds Lapmark for 64-bit Windows with Debian's MinGW-w64 (the posix-thread compilers)
-# against the toolkit that scripts/windows-toolkit built; what it builds runs under Wine.
+# The cross toolchain for 64-bit Windows: Debian's MinGW-w64 (the posix-thread compilers), with
+# LAPMARK_TOOLKIT as the prefix of the cross-built toolkit. Lapmark is built with it against that
+# toolkit, and scripts/windows-toolkit builds the toolkit's CMake parts with it into that prefix.
 #   cmake -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DLAPMARK_TOOLKIT=<its prefix> ...
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR AMD64)

@@ -1,5 +1,7 @@
 #include "resources/atomic_file.h"
 
+#include "resources/data_files.h"
+
 #include <wx/utils.h>
 
 #include <cerrno>
@@ -11,11 +13,7 @@ namespace fs = std::filesystem;
 
 wxString WriteFileAtomically(const wxString& path, const std::string& bytes)
 {
-#ifdef __WXMSW__
-    const fs::path target(path.ToStdWstring()); // Windows names files in UTF-16
-#else
-    const fs::path target(path.fn_str().data());
-#endif
+    const fs::path target = FileSystemPath(path);
     fs::path temporary = target;
     temporary += ".part-" + std::to_string(wxGetProcessId());
     const auto reason = [](int error) {

@@ -36,6 +36,15 @@ DataFolders DataFoldersFor(const wxString& workingDir, const wxString& executabl
     return folders;
 }
 
+std::filesystem::path FileSystemPath(const wxString& path)
+{
+#ifdef __WXMSW__
+    return std::filesystem::path(path.ToStdWstring());
+#else
+    return std::filesystem::path(path.fn_str().data());
+#endif
+}
+
 DataFolders ProgramDataFolders()
 {
     // "." rather than the working directory's name: asking for the name fails, with an error

@@ -3,6 +3,8 @@
 #include <wx/arrstr.h>
 #include <wx/string.h>
 
+#include <filesystem>
+
 /// The program's pictures, relative to a picture folder. The icon is the window's and the About
 /// box's.
 inline constexpr char IconPicturePath[] = "img/Lapmrak_01.ico";
@@ -26,3 +28,6 @@ DataFolders ProgramDataFolders();
 
 /// The first existing `relative` file below the picture folders, or "" when there is none.
 wxString FindPicture(const wxString& relative, const DataFolders& folders = ProgramDataFolders());
+
+/// The file system's own name for `path`: UTF-16 on Windows, the file-name encoding elsewhere.
+std::filesystem::path FileSystemPath(const wxString& path);

@@ -11,12 +11,7 @@ wxImage LoadPicture(const wxString& relative, wxBitmapType type)
     const wxString path = FindPicture(relative);
     if (path.empty())
         return wxImage();
-#ifdef __WXMSW__
-    const std::filesystem::path file(path.ToStdWstring()); // Windows names files in UTF-16
-#else
-    const std::filesystem::path file(path.fn_str().data());
-#endif
-    const std::string refusal = PictureRefusal(file);
+    const std::string refusal = PictureRefusal(FileSystemPath(path));
     wxImage image;
     if (refusal.empty())
     {
