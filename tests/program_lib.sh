@@ -1,5 +1,5 @@
-# Shared by the whole-program tests (sourced): runs Lapmark with a throwaway home, drives its
-# windows with the window driver, and counts expectations. Set $driver before calling run_program.
+# Shared by the whole-program tests of both platforms (sourced): starts the program, drives its
+# windows with the window driver and counts expectations. Set $driver before driving.
 
 work=$(mktemp -d)
 # A script that ends early (a failure, a timeout) ends the program it started too.
@@ -8,12 +8,38 @@ trap '[ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null; chmod -R u+rwx "
 . "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
 main_window="Lapmark|Lapmark ラップタイマー|Lapmark 计时器"
 
+# start_program OUT DIR COMMAND...: starts COMMAND in DIR with its output added to OUT. Hooks:
+# $remove_cwd removes DIR right after the program's shell has entered it; $program_env
+# (VAR=value words) is put in its environment only.
+start_program() {
+  local out=$1 dir=$2
+  shift 2
+  (cd "$dir" || exit 1
+   [ -n "${remove_cwd:-}" ] && rm -rf "$dir"
+   # The time limits here only end a hang (a program left waiting for a user, a window that never
+   # comes): generous, so a slow or loaded machine is never a failure.
+   # shellcheck disable=SC2086 # the variables are words
+   exec env ${program_env:-} timeout 600 "$@") >> "$out" 2>&1 &
+  program_pid=$!
+}
+
+# drive STEP...: one run of the window driver.
+drive() {
+  "$driver" timeout=120 "$@"
+}
+
+# end_program: waits for the program started last and leaves its status in $status.
+end_program() {
+  wait "$program_pid"
+  status=$?
+  program_pid=
+}
+
 # run_program NAME PROGRAM DIR STORED STEP...: starts PROGRAM in DIR with a fresh home whose
 # settings file holds STORED (no file when empty), drives it with the window driver's STEPs, and
 # leaves the driver's status in $drove, the program's in $status and the settings file's path in
-# $settings. Hooks: $prepare_home names a function run once $home and $settings are set;
-# $remove_cwd removes DIR right after the program's shell has entered it; $program_args are
-# passed to the program and $program_env (VAR=value words) put in its environment only.
+# $settings. Hooks: those of start_program; $prepare_home names a function run once $home and
+# $settings are set; $program_args are passed to the program.
 run_program() {
   local name=$1 program=$2 dir=$3 stored=$4
   shift 4
@@ -22,21 +48,14 @@ run_program() {
   mkdir -p "$home/.config/Lapmark"
   [ -n "$stored" ] && printf '%s\n' "$stored" > "$settings"
   [ -n "${prepare_home:-}" ] && "$prepare_home"
-  (cd "$dir" || exit 1
-   [ -n "${remove_cwd:-}" ] && rm -rf "$dir"
-   # shellcheck disable=SC2086 # the arguments are words
-   # The time limits here only end a hang (a program left waiting for a user, a window that never
-   # comes): generous, so a slow or loaded machine is never a failure.
-   HOME=$home XDG_CONFIG_HOME=$home/.config exec env ${program_env:-} timeout 600 "$program" ${program_args:-}) > "$work/$name.out" 2>&1 &
-  local pid=$!
-  program_pid=$pid
-  "$driver" timeout=120 "$@" >> "$work/$name.out" 2>&1
+  # shellcheck disable=SC2086 # the arguments are words
+  start_program "$work/$name.out" "$dir" env HOME="$home" XDG_CONFIG_HOME="$home/.config" \
+    "$program" ${program_args:-}
+  drive "$@" >> "$work/$name.out" 2>&1
   drove=$?
   # A step that failed leaves the program waiting for a user: no reason to wait for it too.
-  [ "$drove" -eq 0 ] || kill "$pid" 2>/dev/null
-  wait "$pid"
-  status=$?
-  program_pid=
+  [ "$drove" -eq 0 ] || kill "$program_pid" 2>/dev/null
+  end_program
 }
 
 # expect NAME WHAT COMMAND...: counts COMMAND's success; on failure shows WHAT and NAME's output.
@@ -56,4 +75,19 @@ expect() {
 ran_cleanly() {
   expect "$1" "the program was driven through its windows (driver said $drove)" test "$drove" -eq 0
   expect "$1" "it ended with status 0 (got $status)" test "$status" -eq 0
+}
+
+# laps_are FILE HEADER ACTION...: the copied laps in FILE (CRLF or LF) are HEADER, then one
+# numbered row per ACTION with a total and a lap.
+laps_are() {
+  local file=$1 header=$2 n=0 t=$'\t'
+  local time='[0-9]{2}:[0-9]{2}:[0-9]{2}\.[0-9]'
+  shift 2
+  tr -d '\r' < "$file" > "$file.lf"
+  [ "$(head -n 1 "$file.lf")" = "$header" ] || return 1
+  for action; do
+    n=$((n + 1))
+    sed -n "$((n + 1))p" "$file.lf" | grep -Eq "^#$n$t$action$t$time$t$time$" || return 1
+  done
+  [ "$(wc -l < "$file.lf")" -eq $((n + 1)) ]
 }

@@ -6,20 +6,16 @@
 #   program_runs.sh ZIP WINDOW_DRIVER WINDOW_STATE_EXE
 set -u
 zip=$1 driver=$2 state_exe=$3
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-. "$(dirname "$0")/../checks.sh"
+. "$(dirname "$0")/../program_lib.sh"
 
 unzip -q "$zip" -d "$work"
 key='HKCU\Software\Quillora\Lapmark'
 wine reg delete "$key" /f > /dev/null 2>&1 # a first start: nothing stored yet
 mkdir -p "$work/elsewhere"
-(cd "$work/elsewhere" && exec timeout 300 wine "$work/Lapmark/Lapmark.exe") > "$work/lapmark.out" 2>&1 &
-pid=$!
+start_program "$work/lapmark.out" "$work/elsewhere" wine "$work/Lapmark/Lapmark.exe"
 
-drive() { "$driver" timeout=60 "$@"; }
 shows() { # TITLE CONDITION...: waits until that window shows it (window_state.exe's conditions)
-  wine "$state_exe" 60 "$@" > "$work/shown.txt"
+  wine "$state_exe" 120 "$@" > "$work/shown.txt"
 }
 stored_language() { wine reg query "$key" /v ui_language 2>/dev/null | tr -d '\r' | awk '$1 == "ui_language" {print $3}'; }
 main="Lapmark ラップタイマー"
@@ -38,34 +34,24 @@ check "make two rows" shows "$main" "rows=2"
 check "Stop" drive "keys=$main:alt+s"
 check "makes the third row" shows "$main" "rows=3" "has=開始(&S)"
 check "the laps are copied" drive "keys=$main:ctrl+c" "clipboard=$work/laps.txt"
-copied_rows() { # a header, then #1 and #2 Split and #3 Stop, each with its total and lap
-  local time='[0-9]{2}:[0-9]{2}:[0-9]{2}\.[0-9]' tab=$'\t'
-  tr -d '\r' < "$work/laps.txt" > "$work/laps.lf"
-  [ "$(head -n 1 "$work/laps.lf")" = "番号${tab}操作${tab}合計時間${tab}ラップ" ] &&
-    [ "$(wc -l < "$work/laps.lf")" -eq 4 ] &&
-    grep -Eq "^#1${tab}スプリット${tab}${time}${tab}${time}$" "$work/laps.lf" &&
-    grep -Eq "^#2${tab}スプリット${tab}${time}${tab}${time}$" "$work/laps.lf" &&
-    grep -Eq "^#3${tab}停止${tab}${time}${tab}${time}$" "$work/laps.lf"
-}
-check "as a header and three rows, read back from the X clipboard" copied_rows
+check "as a header and three rows, read back from the X clipboard" \
+  laps_are "$work/laps.txt" "番号"$'\t'"操作"$'\t'"合計時間"$'\t'"ラップ" スプリット スプリット 停止
 
 check "About opens" drive "keys=$main:alt+a"
 check "with the build information" shows "$about"
 check "which names Windows" grep -Eq "^wxWidgets [0-9.]+-Windows-Unicode build$" "$work/shown.txt"
 check "About closes" drive "close=$about"
 check "the main window closes" drive "close=$main"
-wait "$pid"
-status=$?
+end_program
 check "and the program ends with status 0 (got $status)" test "$status" -eq 0
 check "the stored language is kept" test "$(stored_language)" = ja
 
 # A stored value the program cannot use is reported, and left as it is.
 wine reg add "$key" /v ui_language /d xx-nonsense /f > /dev/null 2>&1
-(cd "$work/elsewhere" && exec timeout 300 wine "$work/Lapmark/Lapmark.exe") >> "$work/lapmark.out" 2>&1 &
-pid=$!
+start_program "$work/lapmark.out" "$work/elsewhere" wine "$work/Lapmark/Lapmark.exe"
 check "an unknown stored language is reported" drive "close=Lapmark Error" "close=Lapmark"
-wait "$pid"
-check "and the program still ends with status 0 (got $?)" test $? -eq 0
+end_program
+check "and the program still ends with status 0 (got $status)" test "$status" -eq 0
 check "the unknown value is left as it is" test "$(stored_language)" = xx-nonsense
 
 [ "$failures" -eq 0 ] || sed 's/^/    /' "$work/lapmark.out" | head -20

@@ -6,9 +6,7 @@
 #   robustness.sh ZIP WINDOW_DRIVER
 set -u
 zip=$1 driver=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-. "$(dirname "$0")/../checks.sh"
+. "$(dirname "$0")/../program_lib.sh"
 . "$(dirname "$0")/../damage.sh"
 
 unzip -q "$zip" -d "$work/zip"
@@ -21,17 +19,15 @@ stored() { wine reg query "$key" /v ui_language 2>/dev/null | tr -d '\r' | awk '
 # run_case NAME DIR MAIN ABOUT BOX...: starts DIR's Lapmark.exe from another folder, closes each
 # BOX (a window title) it brings up, times a run, opens and closes About, closes the window.
 run_case() {
-  local name=$1 dir=$2 main=$3 about=$4 status
+  local name=$1 dir=$2 main=$3 about=$4
   shift 4
   local steps=()
   for box; do steps+=("close=$box"); done
-  (cd "$work/elsewhere" && exec timeout 300 wine "$dir/Lapmark.exe") > "$work/$name.out" 2>&1 &
-  local pid=$!
-  check "$name: driven through its windows with no debug alert" "$driver" timeout=60 "${steps[@]}" \
+  start_program "$work/$name.out" "$work/elsewhere" wine "$dir/Lapmark.exe"
+  check "$name: driven through its windows with no debug alert" drive "${steps[@]}" \
     "keys=$main:alt+s,alt+t,alt+s,alt+a" "wait=$about" "absent=$alert" "close=$about" \
     "absent=$alert" "close=$main"
-  wait "$pid"
-  status=$?
+  end_program
   check "$name: ends with status 0 (got $status)" test "$status" -eq 0
   [ "$status" -eq 0 ] || sed 's/^/    /' "$work/$name.out" | head -10
 }
