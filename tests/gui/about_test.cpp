@@ -7,6 +7,8 @@
 #include "link_recorder.h"
 #include "log_capture.h"
 #include "mainwin/lapmark_dialog.h"
+#include "resources/data_files.h"
+#include "resources/picture_loader.h"
 #include "temp_dir.h"
 
 #include <wx/bmpbuttn.h>
@@ -50,7 +52,12 @@ TEST(AboutBox, TextsLinksAndButtons)
     ASSERT_NE(ok, nullptr);
     EXPECT_EQ(ok->GetId(), wxID_OK);
     EXPECT_EQ(ok->GetLabel(), "&OK");
-    EXPECT_TRUE(FindControl<wxStaticBitmap>(about, "ID_STATICBITMAP2")->GetBitmap().IsOk());
+    // The logo above, the program's icon beside its name.
+    EXPECT_EQ(FindControl<wxStaticBitmap>(about, "ID_STATICBITMAP2")->GetBitmap().GetSize(),
+              LoadPicture(LogoPicturePath).GetSize());
+    EXPECT_EQ(FindControl<wxStaticBitmap>(about, "ID_STATICBITMAP1")->GetBitmap().GetSize(),
+              LoadPicture(IconPicturePath).GetSize());
+    EXPECT_NE(LoadPicture(LogoPicturePath).GetSize(), LoadPicture(IconPicturePath).GetSize());
 
     LinkRecorder browser;
     Click(*download);

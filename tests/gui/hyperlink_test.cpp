@@ -1,7 +1,9 @@
 #include "about/hyperlink.h"
 #include "gui_test.h"
 #include "link_recorder.h"
+#include "temp_dir.h"
 
+#include <wx/filefn.h>
 #include <wx/frame.h>
 
 #include <memory>
@@ -143,3 +145,27 @@ TEST(HyperLink, OpenUrlRunsTheOpenCommandOnlyForSafeKnownAddresses)
     EXPECT_EQ(opener.runs[1], (std::vector<wxString>{"browser", "--new", "http://q/$(id)';id;'"}))
         << "shell syntax is passed on as one plain argument";
 }
+
+#ifdef __UNIX__
+// The system's opener starts the program and returns at once: the window never waits for the
+// browser or mailer it started.
+TEST(LinkOpener, TheSystemOpenerDoesNotWaitForWhatItStarts)
+{
+    TempDir dir;
+    const std::string go = dir.File("go");
+    const std::string done = dir.File("done");
+    // It waits for "go", written only once Run has returned (giving up after 20 s, so that an
+    // opener that waits does not hang the test).
+    CurrentLinkOpener().Run({"/bin/sh", "-c",
+                             "i=0; while [ ! -e '" + go + "' ] && [ $i -lt 2000 ]; do sleep 0.01; "
+                             "i=$((i+1)); done; touch '" + done + "'"});
+    EXPECT_FALSE(wxFileExists(done)) << "Run waited for the program to end";
+    WriteWholeFile(go, "");
+    for (int i = 0; i < 60000 && !wxFileExists(done); ++i)
+    {
+        wxYield();
+        wxMilliSleep(1);
+    }
+    EXPECT_TRUE(wxFileExists(done)) << "the program ran";
+}
+#endif

@@ -206,6 +206,26 @@ TEST(RunStates, ReadoutsAndRowsAreExactToTheTenth)
     EXPECT_EQ(w.small->GetLabel(), "00:00:02.5");
 }
 
+// The real timer, not a delivered tick: it fires again and again while timing.
+TEST(RunStates, TheTimerKeepsTheReadoutsGoingUntilTheStop)
+{
+    Window w;
+    Click(*w.start);
+    for (const char* shown : {"00:00:01.0", "00:00:02.0", "00:00:03.0"})
+    {
+        w.clock.Advance(1s);
+        // Waits for the next tick, bounded only against a hang.
+        for (int i = 0; i < 60000 && w.display->GetLabel() != shown; ++i)
+        {
+            wxYield();
+            wxMilliSleep(1);
+        }
+        EXPECT_EQ(w.display->GetLabel(), shown);
+    }
+    Click(*w.start);
+    EXPECT_FALSE(w.dialog->GetTimer().IsRunning()) << "stopped: nothing left to tick for";
+}
+
 TEST(RunStates, NumberingAndShadingByPositionRestartAfterReset)
 {
     Window w;

@@ -6,6 +6,9 @@
 
 #include <wx/intl.h>
 #include <wx/translation.h>
+#include <wx/utils.h>
+
+#include <algorithm>
 
 #include <filesystem>
 
@@ -77,5 +80,24 @@ TEST(CatalogLoader, NamesOfAChosenLanguageOrOfThePreferredOnes)
     const std::vector<wxString> names = Names(CatalogLanguageNames(wxLANGUAGE_DEFAULT));
     for (const char* name : {"fr", "zh_CN", "zh"})
         EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << name;
+#endif
+}
+
+TEST(CatalogLoader, PrefixesAreOursInOrderThenTheSystemsEachOnce)
+{
+    EnvironmentGuard lcPath("LC_PATH", "/opt/catalogs");
+    wxArrayString ours;
+    for (const char* folder : {"./locales", "/opt/lapmark/locales", "./locales"})
+        ours.Add(folder);
+    const std::vector<wxString> prefixes = Names(CatalogPrefixes(ours));
+    ASSERT_GE(prefixes.size(), 2u);
+    EXPECT_EQ(prefixes[0], "./locales");
+    EXPECT_EQ(prefixes[1], "/opt/lapmark/locales");
+    for (const wxString& prefix : prefixes)
+        EXPECT_EQ(std::count(prefixes.begin(), prefixes.end(), prefix), 1) << prefix;
+#ifdef __UNIX__
+    // The toolkit's own catalogs (its stock buttons and messages) are in the system's folder.
+    for (const wxString& system : {wxString("/opt/catalogs"), wxString(wxGetInstallPrefix()) + "/share/locale"})
+        EXPECT_NE(std::find(prefixes.begin() + 2, prefixes.end(), system), prefixes.end()) << system;
 #endif
 }

@@ -50,3 +50,23 @@ TEST(CommandLine, EachOptionAndWhatItPrints)
         EXPECT_EQ(request.errors.empty(), !*c.errors) << request.errors;
     }
 }
+
+TEST(CommandLine, TheExactVersionAndOneErrorLineBeforeTheUsage)
+{
+    EXPECT_EQ(Parse({"--version"}).output,
+              "Lapmark " LAPMARK_VERSION " (build 374)\nCopyright (C) 2011 Quillora. All rights reserved.\n");
+    const struct
+    {
+        const char* argument;
+        const char* firstLine;
+    } cases[] = {
+        {"--nonsense", "lapmark: Unknown long option 'nonsense'\n"},
+        {"stray", "lapmark: Unexpected parameter 'stray'\n"},
+    };
+    for (const auto& c : cases)
+    {
+        const std::string errors = Parse({c.argument}).errors;
+        EXPECT_EQ(errors.substr(0, errors.find('\n') + 1), c.firstLine);
+        EXPECT_EQ(errors.find("Usage:"), errors.rfind("Usage:")) << "the usage once:\n" << errors;
+    }
+}

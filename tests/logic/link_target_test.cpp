@@ -30,7 +30,8 @@ TEST(LinkTarget, AddressesWithBlanksOrControlsAreRefused)
     EXPECT_TRUE(IsSafeLinkAddress(wxString::FromUTF8("https://例え.example/パス")));
     for (const char* hostile : {"", "http://x/ y", "http://x/\ty", "http://x/\ny", "http://x/\ry",
                                 "http://x/\x01", "http://x/\x7f", "http://x/\xc2\xa0y",
-                                "http://x/\xe2\x80\xa8y"})
+                                "http://x/\xe2\x80\xa8y", "http://x/\xe2\x80\x8by", // line separator, zero width
+                                "http://x/\xef\xbb\xbfy", "http://x/\xe3\x80\x80y"})   // BOM, ideographic blank
         EXPECT_FALSE(IsSafeLinkAddress(wxString::FromUTF8(hostile))) << hostile;
 }
 

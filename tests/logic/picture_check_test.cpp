@@ -51,6 +51,15 @@ std::string Jpeg(std::uint32_t w, std::uint32_t h)
     return j + sof + std::string(20, '\0');
 }
 
+/// As some encoders write it: the quantisation and Huffman tables before the frame header. The
+/// tables' bytes would read as a small, harmless size.
+std::string JpegTablesFirst(std::uint32_t w, std::uint32_t h)
+{
+    const std::string jpeg = Jpeg(w, h);
+    std::string tables("\xff\xdb\0\x07\0\0\x10\0\x10\xff\xc4\0\x07\0\0\x10\0\x10", 18);
+    return jpeg.substr(0, 20) + tables + jpeg.substr(20);
+}
+
 std::string Ico(const std::vector<std::string>& images)
 {
     std::string ico(6 + 16 * images.size(), '\0');
@@ -98,6 +107,7 @@ TEST(PictureCheck, SizesAreReadFromEveryFormatAndCappedAt4096)
         {"png 60000", Png(60000, 60000), false},
         {"jpeg 4096", Jpeg(4096, 4096), true},
         {"jpeg 60000", Jpeg(60000, 60000), false},
+        {"jpeg 60000 with its tables first", JpegTablesFirst(60000, 60000), false},
         {"ico small", Ico({Dib(32, 64), Png(48, 48)}), true},
         {"ico with a huge bitmap inside", Ico({Dib(16, 32), Dib(60000, 120000)}), false},
         {"ico with a huge png inside", Ico({Png(60000, 60000)}), false},
@@ -132,6 +142,7 @@ TEST(PictureCheck, WidthAndHeightAreToldApartInEveryFormat)
         {"png tall", Png(16, 5000), "claims 16 x 5000 "},
         {"jpeg wide", Jpeg(5000, 16), "claims 5000 x 16 "},
         {"jpeg tall", Jpeg(16, 5000), "claims 16 x 5000 "},
+        {"jpeg tall, tables first", JpegTablesFirst(16, 5000), "claims 16 x 5000 "},
         {"ico bitmap wide", Ico({Dib(5000, 32)}), "claims 5000 x 16 "},
         {"ico bitmap tall", Ico({Dib(16, 10000)}), "claims 16 x 5000 "},
         {"ico png wide", Ico({Png(5000, 16)}), "claims 5000 x 16 "},

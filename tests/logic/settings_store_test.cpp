@@ -113,6 +113,23 @@ TEST(SettingsStore, DamagedFileIsNeverOverwrittenWithAPartialOne)
     }
 }
 
+TEST(SettingsStore, AnEarlierDamagedCopyIsKeptToo)
+{
+    TempDir dir;
+    const std::string path = dir.File("Lapmark.conf");
+    WriteWholeFile(path + ".damaged", "from an earlier damage\n");
+    WriteWholeFile(path + ".damaged-2", "and another\n");
+    WriteWholeFile(path, "ui_language=ja\n[broken\n");
+    LogCapture log;
+    auto store = Open(path);
+    WriteLanguageSetting(*store, wxLANGUAGE_JAPANESE);
+    EXPECT_EQ(log.CountAtLeast(wxLOG_Error), 0);
+    EXPECT_EQ(ReadWholeFile(path + ".damaged"), "from an earlier damage\n");
+    EXPECT_EQ(ReadWholeFile(path + ".damaged-2"), "and another\n");
+    EXPECT_EQ(ReadWholeFile(path + ".damaged-3"), "ui_language=ja\n[broken\n");
+    EXPECT_NE(ReadWholeFile(path).find("ui_language=ja"), std::string::npos) << "and the choice is saved";
+}
+
 TEST(SettingsStore, UnreadablePathIsLeftAlone)
 {
     TempDir dir;

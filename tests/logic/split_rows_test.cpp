@@ -36,7 +36,7 @@ TEST(SplitRows, CopiedTextFollowsTheRowsAskedForInTheirOrder)
                                               {76633ms, 1234ms, SplitAction::Stop},
                                               {std::chrono::hours(100), 59999ms, SplitAction::Split}};
     const SplitCopyTexts texts{"N", "A", "V", "L", "sp", "st"};
-    EXPECT_EQ(SplitRowsText(records, {2, 0, 7, -1}, texts),
+    EXPECT_EQ(SplitRowsText(records, {2, 0, 3, 7, -1}, texts),
               "N\tA\tV\tL\n#3\tsp\t100:00:00.0\t00:00:59.9\n#1\tsp\t00:01:15.3\t00:01:15.3\n");
     EXPECT_EQ(SplitRowsText(records, {}, texts),
               "N\tA\tV\tL\n#1\tsp\t00:01:15.3\t00:01:15.3\n#2\tst\t00:01:16.6\t00:00:01.2\n"

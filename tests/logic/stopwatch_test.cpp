@@ -123,3 +123,26 @@ TEST(Stopwatch, ASuspendCountsWhileRunningAndNotWhileStopped)
         EXPECT_EQ(watch.Read(true).lap, 1s);
     }
 }
+
+// A real clock moves on between any two readings: each row is still one instant, so the laps
+// tile the total and no moment is counted twice.
+TEST(Stopwatch, EachRowIsOneInstantWhileTheClockMovesBetweenReadings)
+{
+    FakeClock clock;
+    clock.AdvanceOnEveryReading(1ms);
+    Stopwatch watch(clock);
+    const Milliseconds before = clock.Now();
+    watch.Start();
+    Milliseconds previousTotal{0};
+    for (int row = 0; row < 5; ++row)
+    {
+        clock.Advance(100ms);
+        const StopwatchReading reading = row < 4 ? watch.Split() : watch.Stop();
+        EXPECT_EQ(reading.total - reading.lap, previousTotal) << "row " << row;
+        previousTotal = reading.total;
+    }
+    const Milliseconds after = clock.Now();
+    EXPECT_EQ(watch.Read(false).total, previousTotal);
+    EXPECT_GE(previousTotal, 500ms);
+    EXPECT_LT(previousTotal, after - before) << "no moment counted twice";
+}
