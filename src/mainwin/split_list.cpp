@@ -110,12 +110,16 @@ std::unique_ptr<wxMenu> SplitList::CreateMenu() const
     return menu;
 }
 
-void SplitList::OnContextMenu(wxContextMenuEvent& event)
+wxPoint SplitList::MenuPoint(const wxContextMenuEvent& request) const
 {
     // From the keyboard (Menu, Shift+F10) there is no pointer position.
-    const wxPoint where = event.GetPosition() == wxDefaultPosition
-                              ? KeyboardMenuPoint()
-                              : GetWindow()->ScreenToClient(event.GetPosition());
+    return request.GetPosition() == wxDefaultPosition
+               ? KeyboardMenuPoint()
+               : GetWindow()->ScreenToClient(request.GetPosition());
+}
+
+void SplitList::OnContextMenu(wxContextMenuEvent& event)
+{
     const std::unique_ptr<wxMenu> menu = CreateMenu();
-    GetWindow()->PopupMenu(menu.get(), where);
+    GetWindow()->PopupMenu(menu.get(), MenuPoint(event));
 }

@@ -65,7 +65,7 @@ public:
 
     /// The selected rows, first to last.
     std::vector<long> GetSelectedRows() const;
-    /// Selects these rows (and no others).
+    /// Selects these rows (and no others), the last of them the focused one, as clicks would.
     void SelectRows(const std::vector<long>& rows);
     void SelectAll();
 
@@ -79,6 +79,9 @@ public:
     bool SaveTo(const wxString& path) const;
     /// The list's menu: Copy and Save laps (disabled while the list is empty) and Select All.
     std::unique_ptr<wxMenu> CreateMenu() const;
+    /// Where the list's menu opens for this request, in the list's coordinates: at the pointer,
+    /// or from the keyboard (which has no position) below the focused row.
+    wxPoint MenuPoint(const wxContextMenuEvent& request) const;
 
 private:
     void OnContextMenu(wxContextMenuEvent& event);

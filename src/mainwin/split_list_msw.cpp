@@ -69,6 +69,8 @@ void SplitList::SelectRows(const std::vector<long>& rows)
     ListCtrlSplit->SetItemState(-1, 0, wxLIST_STATE_SELECTED);
     for (long row : rows)
         ListCtrlSplit->SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    if (!rows.empty())
+        ListCtrlSplit->SetItemState(rows.back(), wxLIST_STATE_FOCUSED, wxLIST_STATE_FOCUSED);
 }
 
 void SplitList::SelectAll()

@@ -151,6 +151,8 @@ void SplitList::SelectRows(const std::vector<long>& rows)
     ListCtrlSplit->UnselectAll();
     for (long row : rows)
         ListCtrlSplit->Select(ModelOf(*ListCtrlSplit).GetItem(static_cast<unsigned int>(row)));
+    if (!rows.empty())
+        ListCtrlSplit->SetCurrentItem(ModelOf(*ListCtrlSplit).GetItem(static_cast<unsigned int>(rows.back())));
 }
 
 void SplitList::SelectAll()

@@ -459,6 +459,35 @@ TEST(SplitCopy, SelectedRowsOrEveryRowWithTheLapOfEachRow)
     EXPECT_EQ(ClipboardText(), "untouched") << "a reset leaves nothing to copy";
 }
 
+TEST(SplitCopy, TheMenuOpensAtThePointerOrBelowTheFocusedRow)
+{
+    Window w;
+    w.dialog->Show();
+    Click(*w.start);
+    for (int i = 0; i < 3; ++i)
+        Click(*w.reset);
+    // The list lays its rows out on a frame of its own: wait for that, bounded only against a
+    // hang.
+    for (int i = 0; i < 2000 && !w.list->IsRowVisible(2); ++i)
+    {
+        wxYield();
+        wxMilliSleep(1);
+    }
+    const auto keyboardPoint = [&w](long row) {
+        w.list->SelectRows({row});
+        return w.list->MenuPoint(wxContextMenuEvent());
+    };
+    const wxPoint first = keyboardPoint(0);
+    const wxPoint third = keyboardPoint(2);
+    EXPECT_GT(first.y, 0) << "below the first row, not the list's corner";
+    EXPECT_GT(third.y, first.y) << "below the third row";
+    EXPECT_LT(third.y, w.listWindow->GetClientSize().y);
+
+    const wxPoint pointer = w.listWindow->ClientToScreen(wxPoint(10, 20));
+    EXPECT_EQ(w.list->MenuPoint(wxContextMenuEvent(wxEVT_CONTEXT_MENU, wxID_ANY, pointer)), wxPoint(10, 20));
+    w.dialog->Hide();
+}
+
 namespace
 {
 /// What the save dialog proposed; answers it with a path, or cancels it with an empty one.
