@@ -24,12 +24,16 @@ target_include_directories(window_driver PRIVATE support)
 target_link_libraries(window_driver PRIVATE X11::X11 X11::Xtst)
 # Moves the boot-time clock and the wall clock of the real program, as a suspend and a clock
 # change do. Plain C without the sanitizers: it is loaded before their runtime.
+# A clipboard manager for the test that copies laps and then ends the program.
+add_executable(clipboard_keeper gui/clipboard_keeper.c)
+target_link_libraries(clipboard_keeper PRIVATE X11::X11)
 add_library(clock_shift MODULE gui/clock_shift.c)
 target_compile_options(clock_shift PRIVATE -fno-sanitize=all)
 target_link_options(clock_shift PRIVATE -fno-sanitize=all)
 target_link_libraries(clock_shift PRIVATE ${CMAKE_DL_LIBS})
 add_test(NAME program_runs COMMAND ${LAPMARK_XVFB} ${CMAKE_CURRENT_SOURCE_DIR}/gui/program_runs.sh
-  $<TARGET_FILE:lapmark> $<TARGET_FILE:window_driver> ${CMAKE_BINARY_DIR} $<TARGET_FILE:clock_shift>)
+  $<TARGET_FILE:lapmark> $<TARGET_FILE:window_driver> ${CMAKE_BINARY_DIR} $<TARGET_FILE:clock_shift>
+  $<TARGET_FILE:clipboard_keeper>)
 add_test(NAME program_starts COMMAND ${LAPMARK_XVFB} ${CMAKE_CURRENT_SOURCE_DIR}/gui/program_starts.sh
   $<TARGET_FILE:lapmark> $<TARGET_FILE:window_driver> ${CMAKE_BINARY_DIR})
 add_test(NAME program_keys COMMAND ${LAPMARK_XVFB} ${CMAKE_CURRENT_SOURCE_DIR}/gui/program_keys.sh

@@ -2,9 +2,10 @@
 # windows with the window driver and counts expectations. Set $driver before driving.
 
 work=$(mktemp -d)
-# A script that ends early (a failure, a timeout) ends the program it started too.
-program_pid=
-trap '[ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null; chmod -R u+rwx "$work" 2>/dev/null; rm -rf "$work"' EXIT
+# A script that ends early (a failure, a timeout) ends the program it started too, and the
+# helper it started beside it ($helper_pid).
+program_pid= helper_pid=
+trap 'for pid in $program_pid $helper_pid; do kill "$pid" 2>/dev/null; done; chmod -R u+rwx "$work" 2>/dev/null; rm -rf "$work"' EXIT
 . "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
 main_window="Lapmark|Lapmark ラップタイマー|Lapmark 计时器"
 

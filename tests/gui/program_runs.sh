@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Runs the real program the way a user does and uses it: the run-control keys, the reset question
 # dismissed, the laps copied, a suspend and a clock change, the verbose log. Needs a display.
-#   program_runs.sh LAPMARK WINDOW_DRIVER BUILD_DIR CLOCK_SHIFT_LIBRARY
+#   program_runs.sh LAPMARK WINDOW_DRIVER BUILD_DIR CLOCK_SHIFT_LIBRARY CLIPBOARD_KEEPER
 set -u
-lapmark=$1 driver=$2 build=$3 clock_shift=$4
+lapmark=$1 driver=$2 build=$3 clock_shift=$4 keeper=$5
 . "$(dirname "$0")/../program_lib.sh"
 main=$main_window
 
@@ -24,6 +24,15 @@ ran_cleanly laps
 english_header="No."$'\t'"Action"$'\t'"Value"$'\t'"Lap"
 expect laps "Escape and the close box kept both rows; Ctrl+A, Ctrl+C copied them" laps_are "$work/keys.txt" "$english_header" Split Stop
 expect laps "the list's menu selected and copied all four rows" laps_are "$work/menu.txt" "$english_header" Split Stop Split Stop
+
+# Copied laps outlive the program: it hands them to the desktop's clipboard manager.
+"$keeper" "$work/kept.txt" & helper_pid=$!
+for _ in $(seq 6000); do [ -e "$work/kept.txt.ready" ] && break; sleep 0.01; done # bounds a hang
+run_program kept "$lapmark" "$build" "ui_language=default" "keys=$main:alt+s,alt+t,alt+s,ctrl+c" "close=$main"
+ran_cleanly kept
+expect kept "the clipboard manager was given the copied rows" laps_are "$work/kept.txt" "$english_header" Split Stop
+kill "$helper_pid" 2>/dev/null
+helper_pid=
 
 # A suspend while timing (the boot-time clock, held still by the test, jumps 600 s ahead) is in
 # the total, the lap and every row after it; a suspend while stopped is not; the wall clock set
