@@ -4,6 +4,7 @@
 #include "l10n/language_preference.h"
 #include "log_capture.h"
 #include "mainwin/lapmark_dialog.h"
+#include "temp_dir.h"
 
 #include <wx/button.h>
 #include <wx/config.h>
@@ -113,6 +114,19 @@ TEST(Translations, JapaneseWindowEvenWithoutASystemJapaneseLocale)
         Click(*FindControl<wxButton>(dialog, "ID_BUTTON_START"));
         EXPECT_EQ(FindControl<wxButton>(dialog, "ID_BUTTON_START")->GetLabel(), U8("停止(&S)"));
         EXPECT_EQ(FindControl<wxButton>(dialog, "ID_BUTTON_RESET")->GetLabel(), U8("スプリット(&T)"));
+
+        // The rows and the laps that leave the window speak the language too.
+        Click(*FindControl<wxButton>(dialog, "ID_BUTTON_RESET"));
+        Click(*FindControl<wxButton>(dialog, "ID_BUTTON_START"));
+        const SplitList& list = dialog.GetSplitList();
+        EXPECT_EQ(list.GetCellText(0, 1), U8("スプリット"));
+        EXPECT_EQ(list.GetCellText(1, 1), U8("停止"));
+        TempDir dir;
+        ASSERT_TRUE(list.SaveTo(dir.File("laps.csv")));
+        const std::string saved = ReadWholeFile(dir.File("laps.csv"));
+        EXPECT_EQ(saved.substr(3, saved.find("\r\n") - 3), "番号,操作,合計時間,ラップ");
+        EXPECT_NE(saved.find("\r\n#1,スプリット,"), std::string::npos) << saved;
+        EXPECT_NE(saved.find("\r\n#2,停止,"), std::string::npos) << saved;
     }
     EXPECT_EQ(_("&Start"), "&Start") << "the previous language is back";
 }
