@@ -19,6 +19,8 @@
 #include <wx/stattext.h>
 #include <wx/version.h>
 
+#include <filesystem>
+
 TEST(AboutBox, TextsLinksAndButtons)
 {
     AboutDlg about(nullptr, wxID_ANY);
@@ -97,6 +99,19 @@ TEST(AboutBox, OpensWithEveryPictureMissing)
         EXPECT_EQ(FindControl<wxStaticText>(about, "ID_STATICTEXT2")->GetLabel(),
                   "Version " LAPMARK_VERSION "  (Build 374.08052011)");
     }
+}
+
+TEST(AboutBox, APictureOverTheSizeLimitIsNotDecodedEvenWhenItCould)
+{
+    TempDir dir;
+    std::filesystem::create_directories(dir.Path() / "img");
+    ASSERT_TRUE(wxImage(4097, 2).SaveFile(dir.File("img/quillora_logo.bmp"), wxBITMAP_TYPE_BMP));
+    WorkingDirectoryGuard inDir(dir.Path().string());
+    ASSERT_TRUE(inDir.Changed());
+    LogCapture log;
+    AboutDlg about(nullptr, wxID_ANY);
+    EXPECT_EQ(FindControl<wxStaticBitmap>(about, "ID_STATICBITMAP2")->GetBitmap().GetSize(), wxSize(240, 60))
+        << "the logo's empty place";
 }
 
 TEST(AboutBox, ShownFromTheMainWindowAndClosedWithOk)
