@@ -8,9 +8,11 @@
 
 #include <wx/arrstr.h>
 #include <wx/choicdlg.h>
+#include <wx/evtloop.h>
 #include <wx/listbox.h>
 #include <wx/msgdlg.h>
 #include <wx/testing.h>
+#include <wx/time.h>
 #include <wx/timer.h>
 
 /// The hook behind wxTEST_DIALOG.
@@ -149,4 +151,21 @@ inline void Tick(wxWindow& window, const wxTimer& timer)
 {
     wxTimerEvent event(const_cast<wxTimer&>(timer));
     window.GetEventHandler()->ProcessEvent(event);
+}
+
+/// Runs the toolkit's events, timers included, until `done()` is true; false if it never became
+/// true within a minute, a bound only against a hang.
+template <class Condition>
+bool RunEventsUntil(Condition done)
+{
+    wxGUIEventLoop loop;
+    wxEventLoopActivator active(&loop);
+    const wxLongLong end = wxGetLocalTimeMillis() + 60000;
+    while (!done())
+    {
+        if (wxGetLocalTimeMillis() > end)
+            return false;
+        loop.DispatchTimeout(10);
+    }
+    return true;
 }

@@ -161,11 +161,6 @@ TEST(LinkOpener, TheSystemOpenerDoesNotWaitForWhatItStarts)
                              "i=$((i+1)); done; touch '" + done + "'"});
     EXPECT_FALSE(wxFileExists(done)) << "Run waited for the program to end";
     WriteWholeFile(go, "");
-    for (int i = 0; i < 60000 && !wxFileExists(done); ++i)
-    {
-        wxYield();
-        wxMilliSleep(1);
-    }
-    EXPECT_TRUE(wxFileExists(done)) << "the program ran";
+    EXPECT_TRUE(RunEventsUntil([&] { return wxFileExists(done); })) << "the program ran";
 }
 #endif

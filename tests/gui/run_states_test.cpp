@@ -214,13 +214,8 @@ TEST(RunStates, TheTimerKeepsTheReadoutsGoingUntilTheStop)
     for (const char* shown : {"00:00:01.0", "00:00:02.0", "00:00:03.0"})
     {
         w.clock.Advance(1s);
-        // Waits for the next tick, bounded only against a hang.
-        for (int i = 0; i < 60000 && w.display->GetLabel() != shown; ++i)
-        {
-            wxYield();
-            wxMilliSleep(1);
-        }
-        EXPECT_EQ(w.display->GetLabel(), shown);
+        EXPECT_TRUE(RunEventsUntil([&] { return w.display->GetLabel() == shown; }))
+            << "the next tick shows " << shown << ", not " << w.display->GetLabel();
     }
     Click(*w.start);
     EXPECT_FALSE(w.dialog->GetTimer().IsRunning()) << "stopped: nothing left to tick for";
@@ -261,14 +256,8 @@ TEST(RunStates, NewestRowStaysVisible)
     }
     const long last = w.list->GetRowCount() - 1;
     EXPECT_EQ(last, 149);
-    // The native list scrolls once it has laid itself out, on a frame of its own: wait for that,
-    // bounded only against a hang.
-    for (int i = 0; i < 2000 && !w.list->IsRowVisible(last); ++i)
-    {
-        wxYield();
-        wxMilliSleep(1);
-    }
-    EXPECT_TRUE(w.list->IsRowVisible(last));
+    // The native list scrolls once it has laid itself out, on a frame of its own.
+    EXPECT_TRUE(RunEventsUntil([&] { return w.list->IsRowVisible(last); }));
     EXPECT_FALSE(w.list->IsRowVisible(0)) << "the list did scroll";
     w.dialog->Hide();
 }
@@ -466,13 +455,8 @@ TEST(SplitCopy, TheMenuOpensAtThePointerOrBelowTheFocusedRow)
     Click(*w.start);
     for (int i = 0; i < 3; ++i)
         Click(*w.reset);
-    // The list lays its rows out on a frame of its own: wait for that, bounded only against a
-    // hang.
-    for (int i = 0; i < 2000 && !w.list->IsRowVisible(2); ++i)
-    {
-        wxYield();
-        wxMilliSleep(1);
-    }
+    // The list lays its rows out on a frame of its own.
+    ASSERT_TRUE(RunEventsUntil([&] { return w.list->IsRowVisible(2); }));
     const auto keyboardPoint = [&w](long row) {
         w.list->SelectRows({row});
         return w.list->MenuPoint(wxContextMenuEvent());
