@@ -61,7 +61,11 @@ suspended="No.${t}Action${t}Value${t}Lap
 expect suspend "the suspend while timing is in the total and the lap; the wall clock set back and the suspend while stopped move nothing" \
   test "$(cat "$work/suspend.txt")" = "$suspended"
 
-program_args=--verbose run_program verbose "$lapmark" "$build" "ui_language=default" "close=$main"
+# --verbose shows the toolkit's verbose messages: here, that the system has no Japanese locale
+# (the catalogs serve all the same). A machine that has one has nothing to say.
+verbose_steps=("close=Lapmark Information" "close=$main")
+locale -a 2>/dev/null | grep -qi '^ja_JP' && verbose_steps=("close=$main")
+program_args=--verbose run_program verbose "$lapmark" "$build" "ui_language=ja" "${verbose_steps[@]}"
 ran_cleanly verbose
 
 finish

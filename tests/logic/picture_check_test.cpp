@@ -138,6 +138,7 @@ TEST(PictureCheck, WidthAndHeightAreToldApartInEveryFormat)
         {"bmp wide", Bmp(5000, 16), "claims 5000 x 16 "},
         {"bmp tall", Bmp(16, 5000), "claims 16 x 5000 "},
         {"bmp tall top-down", Bmp(16, -5000), "claims 16 x 5000 "},
+        {"bmp wide, its width written negative", Bmp(static_cast<std::uint32_t>(-5000), 16), "claims 5000 x 16 "},
         {"png wide", Png(5000, 16), "claims 5000 x 16 "},
         {"png tall", Png(16, 5000), "claims 16 x 5000 "},
         {"jpeg wide", Jpeg(5000, 16), "claims 5000 x 16 "},
