@@ -4,7 +4,6 @@
 #include "about/link_target.h"
 
 #include <wx/dcclient.h>
-#include <wx/utils.h>
 
 wxIMPLEMENT_DYNAMIC_CLASS(wxHyperLink, wxControl);
 

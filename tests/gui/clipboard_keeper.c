@@ -1,12 +1,14 @@
 /* A clipboard manager as far as a test needs one: it owns CLIPBOARD_MANAGER and, when a program
  * asks it to keep the clipboard (SAVE_TARGETS, as a program does before it ends), takes the
- * clipboard's text from that program and writes it to FILE. It ends after 600 s at most.
- *   clipboard_keeper FILE    (on $DISPLAY; FILE.ready appears once it is the manager) */
+ * clipboard's text from that program and writes it to FILE. It returns once it is the manager,
+ * printing the process id that goes on serving in the background (for at most 600 s).
+ *   clipboard_keeper FILE    (on $DISPLAY) */
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
 #include <stdio.h>
 #include <string.h>
+#include <sys/types.h>
 #include <unistd.h>
 
 int main(int argc, char** argv)
@@ -16,7 +18,6 @@ int main(int argc, char** argv)
         fprintf(stderr, "usage: clipboard_keeper FILE\n");
         return 2;
     }
-    alarm(600); /* only against a hang */
     Display* display = XOpenDisplay(NULL);
     if (!display)
     {
@@ -35,12 +36,21 @@ int main(int argc, char** argv)
         fprintf(stderr, "clipboard_keeper: another clipboard manager runs\n");
         return 1;
     }
-    char ready[4096];
-    snprintf(ready, sizeof ready, "%s.ready", argv[1]);
-    FILE* mark = fopen(ready, "w");
-    if (!mark)
+    /* The caller goes on only now, so nothing it copies can miss the manager. */
+    fflush(stdout);
+    const pid_t serving = fork();
+    if (serving < 0)
         return 1;
-    fclose(mark);
+    if (serving > 0)
+    {
+        printf("%d\n", (int)serving);
+        fflush(stdout);
+        _exit(0);
+    }
+    /* The caller reads the id until its output closes: the background keeps none of it. */
+    if (!freopen("/dev/null", "w", stdout) || !freopen("/dev/null", "w", stderr))
+        return 1;
+    alarm(600); /* only against a hang */
 
     XSelectionRequestEvent pending = {0};
     for (;;)
