@@ -17,6 +17,16 @@ set_tests_properties(gui_tests PROPERTIES
   ENVIRONMENT "${LAPMARK_TEST_ENV}"
   TIMEOUT 300 COST 30)
 
+# Every screen: the windows again with large text (text scale 1.25 and 1.5) and at 200 %.
+foreach(scale text_1.25:GDK_DPI_SCALE=1.25 text_1.5:GDK_DPI_SCALE=1.5 screen_2:GDK_SCALE=2)
+  string(REPLACE ":" ";" scale ${scale})
+  list(GET scale 0 name)
+  list(GET scale 1 variable)
+  add_test(NAME screens_${name} COMMAND ${LAPMARK_XVFB} $<TARGET_FILE:gui_tests> --gtest_filter=Screens.*)
+  set_tests_properties(screens_${name} PROPERTIES WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+    ENVIRONMENT "${LAPMARK_TEST_ENV};${variable}" TIMEOUT 300 LABELS gui)
+endforeach()
+
 # Whole-program runs: start the real executable, close its window, look at how it ended.
 add_executable(window_driver gui/window_driver.cpp)
 find_package(X11 REQUIRED)

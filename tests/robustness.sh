@@ -22,7 +22,7 @@ fresh_install() {
   cp -r "$build/img" "$build/locales" "$dir/"
 }
 
-# Pictures: all three damaged alike, one run per kind of damage. The window has no icon of its
+# Pictures: every one damaged alike, one run per kind of damage. The window has no icon of its
 # own then, and the About box opens without its pictures.
 pictures() {
   local kind name dir picture
@@ -30,14 +30,14 @@ pictures() {
     name=pictures-$kind
     dir=$work/$name
     fresh_install "$dir"
-    for picture in Lapmrak_01.ico quillora_logo.bmp quillora_stat_01.jpg; do
-      damage "$dir/img/$picture" "$kind"
-    done
+    for picture in "$dir"/img/*; do damage "$picture" "$kind"; done
     run_program "$name" "$dir/lapmark" "$dir" "ui_language=default" "noicon=$main" "${use[@]}"
     ran_cleanly "$name"
     expect "$name" "the stored language survives" grep -qx "ui_language=default" "$settings"
     if [ "$kind" = huge ]; then
-      for picture in Lapmrak_01.ico quillora_logo.bmp quillora_stat_01.jpg; do
+      for picture in "$build"/img/*; do
+        picture=${picture##*/}
+        case $picture in *_2x.*) continue ;; esac # looked for only once the small one is shown
         expect "$name" "the huge $picture is refused with a message" \
           grep -q "$picture\" claims .* more than 4096 x 4096" "$work/$name.out"
       done

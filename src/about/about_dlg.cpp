@@ -7,6 +7,7 @@
 #include "resources/data_files.h"
 #include "resources/picture_loader.h"
 
+#include <wx/bmpbndl.h>
 #include <wx/bmpbuttn.h>
 #include <wx/button.h>
 #include <wx/hyperlink.h>
@@ -30,28 +31,39 @@ const long ID_HYPERLINKCTRL1 = wxNewId();
 const long ID_HYPERLINKCTRL2 = wxNewId();
 const long ID_BITMAPBUTTON1 = wxNewId();
 
-/// A picture and the size of its place, which stays when it cannot be shown.
+/// A picture, its version twice as large, and the size of its place at 96 dpi, which stays when
+/// it cannot be shown.
 struct Picture
 {
     const char* path;
+    const char* largePath;
     int width;
     int height;
 };
-const Picture LogoPicture{LogoPicturePath, 240, 60};
-const Picture IconPicture{IconPicturePath, 48, 48};
-const Picture DownloadPicture{DownloadPicturePath, 160, 40};
+const Picture LogoPicture{LogoPicturePath, LargeLogoPicturePath, 240, 60};
+const Picture IconPicture{IconPicturePath, LargeIconPicturePath, 48, 48};
+const Picture DownloadPicture{DownloadPicturePath, LargeDownloadPicturePath, 160, 40};
 
-/// The picture, or an empty space of its size when it is missing or damaged: the box opens
-/// anyway, and no control is ever given a picture it cannot draw (a button still works).
-wxBitmap PictureBitmap(const Picture& picture)
+/// The picture in the sizes it comes in, so the toolkit draws the one for the screen's scale; or
+/// an empty space of its size when it is missing or damaged: the box opens anyway, and no control
+/// is ever given a picture it cannot draw (a button still works).
+wxBitmapBundle PictureBundle(const Picture& picture)
 {
     const wxImage image = LoadPicture(picture.path);
-    if (image.IsOk())
-        return wxBitmap(image, -1);
-    wxImage empty(picture.width, picture.height);
-    empty.InitAlpha();
-    std::fill_n(empty.GetAlpha(), picture.width * picture.height, wxIMAGE_ALPHA_TRANSPARENT);
-    return wxBitmap(empty, 32);
+    if (!image.IsOk())
+    {
+        wxImage empty(picture.width, picture.height);
+        empty.InitAlpha();
+        std::fill_n(empty.GetAlpha(), picture.width * picture.height, wxIMAGE_ALPHA_TRANSPARENT);
+        return wxBitmapBundle(wxBitmap(empty, 32));
+    }
+    wxVector<wxBitmap> sizes;
+    sizes.push_back(wxBitmap(image, -1));
+    // Only a version exactly twice as large: an icon file holds several sizes.
+    for (const wxImage& large : LoadPictures(picture.largePath, wxBITMAP_TYPE_ANY))
+        if (large.GetSize() == image.GetSize() * 2)
+            sizes.push_back(wxBitmap(large, -1));
+    return wxBitmapBundle::FromBitmaps(sizes);
 }
 } // namespace
 
@@ -66,12 +78,12 @@ AboutDlg::AboutDlg(wxWindow* parent, wxWindowID id)
     // Alignment flags that would have no effect (one along a sizer's own direction, or one beside
     // wxEXPAND) are not given: the toolkit reports them as mistakes.
     auto* top = new wxBoxSizer(wxVERTICAL);
-    m_logoBitmap = new wxStaticBitmap(this, ID_STATICBITMAP2, PictureBitmap(LogoPicture),
+    m_logoBitmap = new wxStaticBitmap(this, ID_STATICBITMAP2, PictureBundle(LogoPicture),
                                       wxDefaultPosition, wxDefaultSize, 0, "ID_STATICBITMAP2");
     top->Add(m_logoBitmap, 0, wxBOTTOM | wxALIGN_CENTER_HORIZONTAL, 5);
 
     auto* row = new wxBoxSizer(wxHORIZONTAL);
-    m_iconBitmap = new wxStaticBitmap(this, ID_STATICBITMAP1, PictureBitmap(IconPicture),
+    m_iconBitmap = new wxStaticBitmap(this, ID_STATICBITMAP1, PictureBundle(IconPicture),
                                       wxDefaultPosition, wxDefaultSize, 0, "ID_STATICBITMAP1");
     row->Add(m_iconBitmap, 0, wxLEFT | wxBOTTOM, 5);
 
@@ -99,7 +111,7 @@ AboutDlg::AboutDlg(wxWindow* parent, wxWindowID id)
     column->Add(m_mailLink, 0, wxALL, 4);
     column->Add(0, 0, 1, wxALIGN_CENTER_HORIZONTAL, 4);
     m_downloadButton = new wxBitmapButton(this, ID_BITMAPBUTTON1,
-                                          PictureBitmap(DownloadPicture), wxDefaultPosition,
+                                          PictureBundle(DownloadPicture), wxDefaultPosition,
                                           wxDefaultSize, wxBU_AUTODRAW, wxDefaultValidator,
                                           "ID_BITMAPBUTTON1");
     m_downloadButton->SetDefault();
@@ -124,6 +136,11 @@ AboutDlg::AboutDlg(wxWindow* parent, wxWindowID id)
             wxCommandEventHandler(AboutDlg::OnDownloadButton));
     m_versionText->SetLabel(VersionLine());
     m_buildInfoText->SetLabel(BuildInfo(BuildInfoLong));
+    // The final texts are longer than the ones the box was first fitted to.
+    top->SetSizeHints(this);
+    Centre(wxBOTH);
+    // Return closes the box, as in any About box; the download button stays the default one.
+    m_okButton->SetFocus();
 }
 
 void AboutDlg::OnDownloadButton(wxCommandEvent&)

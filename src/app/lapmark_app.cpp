@@ -11,22 +11,27 @@
 #include <wx/bitmap.h>
 #include <wx/config.h>
 #include <wx/icon.h>
+#include <wx/iconbndl.h>
 #include <wx/image.h>
 #include <wx/log.h>
 #include <wx/stdpaths.h>
 
 namespace
 {
-/// The window icon, or an invalid icon when the file is missing or unreadable: the window then
-/// simply has the toolkit's icon.
-wxIcon LoadWindowIcon()
+/// The window icon in every size its files hold, or none when they are missing or unreadable:
+/// the window then simply has the toolkit's icon.
+wxIconBundle LoadWindowIcons()
 {
-    wxIcon icon;
-    // An icon file, read as one: no asking every format whether the file is theirs.
-    const wxImage image = LoadPicture(IconPicturePath, wxBITMAP_TYPE_ICO);
-    if (image.IsOk())
-        icon.CopyFromBitmap(wxBitmap(image));
-    return icon;
+    wxIconBundle icons;
+    // Icon files, read as such: no asking every format whether the file is theirs.
+    for (const char* path : {IconPicturePath, LargeIconPicturePath})
+        for (const wxImage& image : LoadPictures(path, wxBITMAP_TYPE_ICO))
+        {
+            wxIcon icon;
+            icon.CopyFromBitmap(wxBitmap(image));
+            icons.AddIcon(icon);
+        }
+    return icons;
 }
 } // namespace
 
@@ -84,9 +89,9 @@ bool LapmarkApp::OnInit()
     wxInitAllImageHandlers();
 
     LapmarkDialog window(nullptr, wxID_ANY);
-    const wxIcon icon = LoadWindowIcon();
-    if (icon.IsOk())
-        window.SetIcon(icon);
+    const wxIconBundle icons = LoadWindowIcons();
+    if (!icons.IsEmpty())
+        window.SetIcons(icons);
     SetTopWindow(&window);
     window.ShowModal();
     return true;

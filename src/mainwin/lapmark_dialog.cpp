@@ -14,6 +14,7 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace
@@ -28,6 +29,7 @@ const long ID_BUTTON_UPDATE = wxNewId();
 const long ID_TIMER = wxNewId();
 
 constexpr int TickMilliseconds = 100;
+/// The border around every item, in pixels at 96 dpi.
 constexpr int Border = 4;
 
 wxFont ReadoutFont(int points, const wxString& face)
@@ -53,48 +55,49 @@ LapmarkDialog::LapmarkDialog(wxWindow* parent, wxWindowID id, const Clock& clock
 
     // Alignment flags that would have no effect (one along a sizer's own direction, or one beside
     // wxEXPAND) are not given: the toolkit reports them as mistakes.
+    const int border = FromDIP(Border);
     BoxSizerMain = new wxBoxSizer(wxVERTICAL);
     BoxSizerDisplay = new wxBoxSizer(wxVERTICAL);
     StaticTextDisplay = new wxStaticText(this, ID_STATICTEXT_DISPLAY, _("00:00:00.0"),
                                          wxDefaultPosition, wxDefaultSize, wxST_NO_AUTORESIZE,
                                          "ID_STATICTEXT_DISPLAY");
     StaticTextDisplay->SetFont(ReadoutFont(28, "Tahoma"));
-    BoxSizerDisplay->Add(StaticTextDisplay, 0, wxRIGHT | wxEXPAND, Border);
+    BoxSizerDisplay->Add(StaticTextDisplay, 0, wxRIGHT | wxEXPAND, border);
     StaticTextSmallDisp = new wxStaticText(this, ID_STATICTEXT_SMALLDISP, _("00:00:00.0"),
                                            wxDefaultPosition, wxDefaultSize, wxST_NO_AUTORESIZE,
                                            "ID_STATICTEXT_SMALLDISP");
     StaticTextSmallDisp->SetFont(ReadoutFont(16, wxEmptyString));
-    BoxSizerDisplay->Add(StaticTextSmallDisp, 0, wxRIGHT | wxALIGN_RIGHT, Border);
-    BoxSizerMain->Add(BoxSizerDisplay, 0, wxLEFT | wxRIGHT | wxEXPAND, Border);
+    BoxSizerDisplay->Add(StaticTextSmallDisp, 0, wxRIGHT | wxALIGN_RIGHT, border);
+    BoxSizerMain->Add(BoxSizerDisplay, 0, wxLEFT | wxRIGHT | wxEXPAND, border);
 
     auto* runRow = new wxBoxSizer(wxHORIZONTAL);
     ButtonStart = new wxButton(this, ID_BUTTON_START, _("&Start"), wxDefaultPosition,
                                wxDefaultSize, 0, wxDefaultValidator, "ID_BUTTON_START");
     ButtonStart->SetDefault();
-    runRow->Add(ButtonStart, 1, wxLEFT | wxALIGN_BOTTOM, Border);
+    runRow->Add(ButtonStart, 1, wxLEFT | wxALIGN_BOTTOM, border);
     ButtonReset = new wxButton(this, ID_BUTTON_RESET, _("Rese&t"), wxDefaultPosition,
                                wxDefaultSize, 0, wxDefaultValidator, "ID_BUTTON_RESET");
-    runRow->Add(ButtonReset, 1, wxLEFT | wxRIGHT | wxALIGN_BOTTOM, Border);
-    BoxSizerMain->Add(runRow, 0, wxEXPAND, Border);
+    runRow->Add(ButtonReset, 1, wxLEFT | wxRIGHT | wxALIGN_BOTTOM, border);
+    BoxSizerMain->Add(runRow, 0, wxEXPAND, border);
 
     auto* listRow = new wxBoxSizer(wxHORIZONTAL);
     m_splitList = std::make_unique<SplitList>(this, ID_LISTCTRL_SPLIT);
-    listRow->Add(m_splitList->GetWindow(), 1, wxLEFT | wxRIGHT | wxTOP | wxEXPAND, Border);
-    BoxSizerMain->Add(listRow, 1, wxEXPAND, Border);
+    listRow->Add(m_splitList->GetWindow(), 1, wxLEFT | wxRIGHT | wxTOP | wxEXPAND, border);
+    BoxSizerMain->Add(listRow, 1, wxEXPAND, border);
 
     BoxSizerCommands = new wxBoxSizer(wxHORIZONTAL);
     ButtonLang = new wxButton(this, ID_BUTTON_LANG, _("&Language..."), wxDefaultPosition,
                               wxDefaultSize, 0, wxDefaultValidator, "ID_BUTTON_LANG");
-    BoxSizerCommands->Add(ButtonLang, 0, wxLEFT | wxTOP | wxBOTTOM | wxALIGN_BOTTOM, Border);
+    BoxSizerCommands->Add(ButtonLang, 0, wxLEFT | wxTOP | wxBOTTOM | wxALIGN_BOTTOM, border);
     ButtonUpdate = new wxButton(this, ID_BUTTON_UPDATE, _("&Update..."), wxDefaultPosition,
                                 wxDefaultSize, 0, wxDefaultValidator, "ID_BUTTON_UPDATE");
     BoxSizerCommands->Add(ButtonUpdate, 0, wxLEFT | wxTOP | wxBOTTOM | wxALIGN_CENTER_VERTICAL,
-                          Border);
+                          border);
     ButtonAbout = new wxButton(this, wxID_ABOUT, _("&About..."), wxDefaultPosition,
                                wxDefaultSize, 0, wxDefaultValidator, "wxID_ABOUT");
     BoxSizerCommands->Add(ButtonAbout, 0, wxLEFT | wxTOP | wxBOTTOM | wxALIGN_CENTER_VERTICAL,
-                          Border);
-    BoxSizerMain->Add(BoxSizerCommands, 0, wxRIGHT | wxTOP | wxBOTTOM, Border);
+                          border);
+    BoxSizerMain->Add(BoxSizerCommands, 0, wxRIGHT | wxTOP | wxBOTTOM, border);
 
     SetSizer(BoxSizerMain);
     Timer.SetOwner(this, ID_TIMER);
@@ -114,6 +117,8 @@ LapmarkDialog::LapmarkDialog(wxWindow* parent, wxWindowID id, const Clock& clock
             wxCommandEventHandler(LapmarkDialog::OnAboutButton));
     Connect(ID_TIMER, wxEVT_TIMER, wxTimerEventHandler(LapmarkDialog::OnTimer));
     Connect(wxID_ANY, wxEVT_INIT_DIALOG, wxInitDialogEventHandler(LapmarkDialog::OnDialogInit));
+    // On Windows a window moved to a screen of another scale keeps its pixel sizes unless told.
+    Bind(wxEVT_DPI_CHANGED, &LapmarkDialog::OnDpiChanged, this);
 
     // The laps leave the window: Ctrl+A, Ctrl+C and Ctrl+S anywhere in it (it has nothing else to
     // select, copy or save), and the same on the list's menu.
@@ -141,6 +146,37 @@ LapmarkDialog::LapmarkDialog(wxWindow* parent, wxWindowID id, const Clock& clock
 LapmarkDialog::~LapmarkDialog()
 {
     Timer.Stop();
+}
+
+void LapmarkDialog::OnDpiChanged(wxDPIChangedEvent& event)
+{
+    const int border = FromDIP(Border);
+    const std::function<void(wxSizer&)> setBorders = [&](wxSizer& sizer) {
+        for (wxSizerItem* item : sizer.GetChildren())
+        {
+            item->SetBorder(border);
+            if (wxSizer* inner = item->GetSizer())
+                setBorders(*inner);
+        }
+    };
+    setBorders(*BoxSizerMain);
+    m_splitList->GetWindow()->SetMinSize(wxSize(-1, FromDIP(200)));
+    m_splitList->FitColumns();
+    StaticTextDisplay->InvalidateBestSize();
+    StaticTextSmallDisp->InvalidateBestSize();
+    GrowToFit();
+    event.Skip();
+}
+
+void LapmarkDialog::GrowToFit()
+{
+    // Never smaller than the content, as at start; but never shrunk either, the user's size kept.
+    const wxSize least = BoxSizerMain->ComputeFittingClientSize(this);
+    SetMinClientSize(least);
+    const wxSize now = GetClientSize();
+    if (now.x < least.x || now.y < least.y)
+        SetClientSize(wxSize(std::max(now.x, least.x), std::max(now.y, least.y)));
+    Layout();
 }
 
 void LapmarkDialog::OnDialogInit(wxInitDialogEvent&)
@@ -260,7 +296,7 @@ void LapmarkDialog::SetReadout(wxStaticText& readout, const wxString& text)
     if (previous.length() != text.length())
     {
         readout.InvalidateBestSize();
-        Layout();
+        GrowToFit();
     }
 }
 

@@ -16,6 +16,7 @@
 class wxBoxSizer;
 class wxButton;
 class wxActivateEvent;
+class wxDPIChangedEvent;
 class wxKeyEvent;
 class wxStaticText;
 
@@ -51,6 +52,9 @@ private:
     void OnCharHook(wxKeyEvent& event);
     void OnKeyUp(wxKeyEvent& event);
     void OnActivate(wxActivateEvent& event);
+    void OnDpiChanged(wxDPIChangedEvent& event);
+    /// Makes the window at least as large as its content now needs, keeping any larger size.
+    void GrowToFit();
 
     void StartTiming();
     void StopTiming();

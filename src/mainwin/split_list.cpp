@@ -15,17 +15,59 @@
 
 void SplitList::AddRow(SplitAction action, const StopwatchReading& at)
 {
-    m_records.push_back({at.total, at.lap, action});
-    ShowAddedRow(GetRowCount() - 1);
+    m_records.push_back({at.total, action});
+    const long row = GetRowCount() - 1;
+    FitRow(row);
+    ShowAddedRow(row);
 }
 
 void SplitList::CreateColumns()
 {
     if (GetColumnCount() > 0)
         return; // shown once more: the window has its columns
-    AppendColumn(_("No."), false, 40);
-    AppendColumn(_("Action"), true, 80);
-    AppendColumn(_("Value"), false, 80);
+    const wxWindow& window = *GetWindow();
+    for (std::size_t c = 0; c < SplitListColumnCount(); ++c)
+    {
+        const SplitColumn& column = SplitColumns()[c];
+        AppendColumn(wxGetTranslation(column.heading), column.rightAligned,
+                     window.FromDIP(column.width));
+    }
+    FitColumns();
+}
+
+void SplitList::FitColumns()
+{
+    if (GetColumnCount() == 0)
+        return;
+    const wxWindow& window = *GetWindow();
+    std::vector<int> least;
+    for (std::size_t c = 0; c < SplitListColumnCount(); ++c)
+        least.push_back(window.FromDIP(SplitColumns()[c].width));
+    m_widths = SplitColumnWidths(least, CellPadding());
+    for (std::size_t c = 0; c < SplitListColumnCount(); ++c)
+    {
+        m_widths.FitWidth(c, HeadingWidth(static_cast<int>(c)));
+        if (const auto* words = SplitColumns()[c].words)
+            for (const char* word : *words)
+                m_widths.FitText(c, window.GetTextExtent(wxGetTranslation(word)).x);
+    }
+    for (long row = 0; row < GetRowCount(); ++row)
+        FitRow(row);
+    for (std::size_t c = 0; c < SplitListColumnCount(); ++c)
+        SetColumnWidth(static_cast<int>(c), m_widths.Width(c));
+}
+
+void SplitList::FitRow(long row)
+{
+    if (GetColumnCount() == 0)
+        return; // sized when the columns come
+    for (std::size_t c = 0; c < SplitListColumnCount(); ++c)
+    {
+        if (SplitColumns()[c].words)
+            continue; // fitted to every word it can hold
+        if (m_widths.FitText(c, GetWindow()->GetTextExtent(CellText(row, static_cast<int>(c))).x))
+            SetColumnWidth(static_cast<int>(c), m_widths.Width(c));
+    }
 }
 
 wxColour SplitList::ShadeColour() const
@@ -38,31 +80,15 @@ wxColour SplitList::ShadeColour() const
 
 wxString SplitList::CellText(long row, int column) const
 {
-    const SplitRecord& record = m_records[static_cast<std::size_t>(row)];
-    switch (column)
-    {
-    case 0: return wxString(SplitRowNumber(row));
-    case 1: return wxGetTranslation(SplitActionKey(record.action));
-    default: return FormatTimeText(record.total);
-    }
-}
-
-SplitCopyTexts SplitList::CopyTexts() const
-{
-    // The headings as the list shows them, and the lap's beside them.
-    return {GetColumn(0).heading,
-            GetColumn(1).heading,
-            GetColumn(2).heading,
-            _("Lap"),
-            wxGetTranslation(SplitActionKey(SplitAction::Split)),
-            wxGetTranslation(SplitActionKey(SplitAction::Stop))};
+    return SplitCellText(SplitColumns()[static_cast<std::size_t>(column)], m_records,
+                         static_cast<std::size_t>(row));
 }
 
 void SplitList::Copy() const
 {
     if (m_records.empty())
         return;
-    const wxString text = SplitRowsText(m_records, GetSelectedRows(), CopyTexts());
+    const wxString text = SplitRowsText(m_records, GetSelectedRows());
     wxClipboardLocker clipboard;
     if (!clipboard)
         return;
@@ -88,7 +114,7 @@ void SplitList::Save() const
 
 bool SplitList::SaveTo(const wxString& path) const
 {
-    const wxString reason = WriteFileAtomically(path, SplitRowsCsv(m_records, CopyTexts()));
+    const wxString reason = WriteFileAtomically(path, SplitRowsCsv(m_records));
     if (reason.empty())
         return true;
     // TRANSLATORS: the first %s is the file's path, the second the system's reason.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mainwin/split_columns.h"
 #include "mainwin/split_rows.h"
 #include "mainwin/stopwatch.h"
 
@@ -35,7 +36,7 @@ struct SplitListColumn
 
 /// The split list, the record of a run: one row per split and stop with its number, action and
 /// total, every other row shaded. It keeps what each row measured (its record) row for row beside
-/// the control, so copying and saving never read the control's text. Rows can be selected, copied
+/// the control; the list, copying and saving all write the records through the column table. Rows can be selected, copied
 /// and saved, from the keyboard and from the list's menu.
 class SplitList
 {
@@ -45,8 +46,13 @@ public:
 
     /// The control, for the parent's layout.
     wxWindow* GetWindow() const;
-    /// Adds the three columns, headed in the current language.
+    /// Adds the list's columns, headed in the current language.
     void CreateColumns();
+    /// Sizes every column for the window's DPI and what it holds: its least width, its heading
+    /// and every cell (after the window moved to a screen of another scale, say).
+    void FitColumns();
+    /// The room a cell takes beside its text, in pixels.
+    int CellPadding() const;
     /// Appends a numbered row recording `at`, shaded by its position, and scrolls it into view.
     void AddRow(SplitAction action, const StopwatchReading& at);
     /// Removes every row; the next one is #1 again.
@@ -85,13 +91,16 @@ public:
 
 private:
     void OnContextMenu(wxContextMenuEvent& event);
-    /// The texts the copy and the file are written with, headings as the list shows them.
-    SplitCopyTexts CopyTexts() const;
     /// Where the menu opens from the keyboard: below the focused row, or at the list's top.
     wxPoint KeyboardMenuPoint() const;
-    /// The text of `column` for the record of row `row`: its number, its action (translated now)
-    /// or its total.
+    /// The text of `column` for the record of row `row`, translated now where it is a word.
     wxString CellText(long row, int column) const;
+    /// Widens the columns, where needed, for the cells of row `row`.
+    void FitRow(long row);
+    /// The width the heading of `column` needs, in pixels, its padding included.
+    int HeadingWidth(int column) const;
+    /// Gives `column` this width in pixels.
+    void SetColumnWidth(int column, int width);
     /// Shows the record just added as row `row`, shaded by its position, scrolled into view.
     void ShowAddedRow(long row);
     /// Appends a column to the control.
@@ -102,4 +111,6 @@ private:
     SplitListControl* ListCtrlSplit = nullptr;
     /// What each row recorded, row for row.
     std::vector<SplitRecord> m_records;
+    /// The columns' widths as their texts need them.
+    SplitColumnWidths m_widths{{}, 0};
 };

@@ -6,7 +6,7 @@
 
 SplitList::SplitList(wxWindow* parent, long id)
 {
-    ListCtrlSplit = new wxListCtrl(parent, id, wxDefaultPosition, wxSize(-1, 200),
+    ListCtrlSplit = new wxListCtrl(parent, id, wxDefaultPosition, wxSize(-1, parent->FromDIP(200)),
                                    wxLC_REPORT | wxLC_VRULES, wxDefaultValidator, "ID_LISTCTRL_SPLIT");
     ListCtrlSplit->Bind(wxEVT_CONTEXT_MENU, &SplitList::OnContextMenu, this);
 }
@@ -22,11 +22,31 @@ void SplitList::AppendColumn(const wxString& heading, bool rightAligned, int wid
                                 rightAligned ? wxLIST_FORMAT_RIGHT : wxLIST_FORMAT_LEFT, width);
 }
 
+void SplitList::SetColumnWidth(int column, int width)
+{
+    ListCtrlSplit->SetColumnWidth(column, width);
+}
+
+int SplitList::HeadingWidth(int column) const
+{
+    // The header draws its text with the list's font, between margins as wide as a cell's.
+    wxListItem item;
+    item.SetMask(wxLIST_MASK_TEXT);
+    ListCtrlSplit->GetColumn(column, item);
+    return ListCtrlSplit->GetTextExtent(item.GetText()).x + CellPadding();
+}
+
+int SplitList::CellPadding() const
+{
+    // The list view's margins on both sides of a cell's text.
+    return ListCtrlSplit->FromDIP(14);
+}
+
 void SplitList::ShowAddedRow(long row)
 {
     const long index = ListCtrlSplit->InsertItem(row, CellText(row, 0));
-    ListCtrlSplit->SetItem(index, 1, CellText(row, 1), -1);
-    ListCtrlSplit->SetItem(index, 2, CellText(row, 2), -1);
+    for (int column = 1; column < GetColumnCount(); ++column)
+        ListCtrlSplit->SetItem(index, column, CellText(row, column), -1);
     if (IsShadedRow(index))
         ListCtrlSplit->SetItemBackgroundColour(index, ShadeColour());
     ListCtrlSplit->EnsureVisible(index);

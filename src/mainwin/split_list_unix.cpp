@@ -23,7 +23,7 @@ public:
     {
     }
 
-    unsigned int GetColumnCount() const override { return 3; }
+    unsigned int GetColumnCount() const override { return SplitListColumnCount(); }
     wxString GetColumnType(unsigned int) const override { return "string"; }
 
     void GetValueByRow(wxVariant& value, unsigned int row, unsigned int column) const override
@@ -55,7 +55,7 @@ SplitRowsModel& ModelOf(wxDataViewCtrl& list)
 
 SplitList::SplitList(wxWindow* parent, long id)
 {
-    ListCtrlSplit = new wxDataViewCtrl(parent, id, wxDefaultPosition, wxSize(-1, 200),
+    ListCtrlSplit = new wxDataViewCtrl(parent, id, wxDefaultPosition, wxSize(-1, parent->FromDIP(200)),
                                        wxDV_MULTIPLE | wxDV_VERT_RULES, wxDefaultValidator,
                                        "ID_LISTCTRL_SPLIT");
     auto* model = new SplitRowsModel([this](long row, int column) { return CellText(row, column); },
@@ -93,6 +93,38 @@ void SplitList::AppendColumn(const wxString& heading, bool rightAligned, int wid
     // The model's columns are the shown ones, in order.
     ListCtrlSplit->AppendTextColumn(heading, ListCtrlSplit->GetColumnCount(), wxDATAVIEW_CELL_INERT,
                                     width, rightAligned ? wxALIGN_RIGHT : wxALIGN_LEFT);
+}
+
+void SplitList::SetColumnWidth(int column, int width)
+{
+    ListCtrlSplit->GetColumn(static_cast<unsigned int>(column))->SetWidth(width);
+}
+
+int SplitList::HeadingWidth(int column) const
+{
+    // The heading is a button: its label, the theme's padding and border.
+    GtkTreeViewColumn* shown =
+        GTK_TREE_VIEW_COLUMN(ListCtrlSplit->GetColumn(static_cast<unsigned int>(column))->GetGtkHandle());
+    int natural = 0;
+    gtk_widget_get_preferred_width(gtk_tree_view_column_get_button(shown), nullptr, &natural);
+    return natural;
+}
+
+int SplitList::CellPadding() const
+{
+    // The text renderer pads its text on both sides; the tree view adds its separator, the focus
+    // line on both sides, and the vertical rule.
+    GtkWidget* view = ListCtrlSplit->GtkGetTreeView();
+    int separator = 0;
+    int focusLine = 0;
+    gtk_widget_style_get(view, "horizontal-separator", &separator, "focus-line-width", &focusLine,
+                         nullptr);
+    GtkCellRenderer* renderer = gtk_cell_renderer_text_new();
+    g_object_ref_sink(renderer);
+    int xpad = 0;
+    gtk_cell_renderer_get_padding(renderer, &xpad, nullptr);
+    g_object_unref(renderer);
+    return 2 * xpad + separator + 2 * focusLine + 1;
 }
 
 void SplitList::ShowAddedRow(long row)

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-/// The number text of the row that follows `rowCount` rows: "#1" for the first.
-std::string SplitRowNumber(long rowCount);
+/// The number text of the row at 0-based `index`: "#1" for the first.
+std::string SplitRowNumber(long index);
 
 /// Rows at even positions (#1, #3, ...) are shaded, whatever their action.
 inline bool IsShadedRow(long index)
@@ -48,34 +48,12 @@ enum class SplitAction : std::uint8_t
 const char* SplitActionKey(SplitAction action);
 
 /// One row of the split list as measured, kept beside the list so a copy never has to parse the
-/// list's text: the total and the lap, both taken at the row's instant.
+/// list's text: the action and the total at the row's instant.
 struct SplitRecord
 {
     Milliseconds total;
-    Milliseconds lap;
     SplitAction action;
 };
-
-/// The texts a copy of the split list is written with, already translated.
-struct SplitCopyTexts
-{
-    wxString numberHeading;
-    wxString actionHeading;
-    wxString valueHeading;
-    wxString lapHeading;
-    wxString split; ///< the name of SplitAction::Split
-    wxString stop;  ///< the name of SplitAction::Stop
-};
-
-/// The rows at `rows` (0-based, in the order given; every row when empty) as plain text for the
-/// clipboard: a header line, then one line per row with the number, the action, the total and
-/// the lap separated by tabs, each line ended by a newline. Indexes past the end are skipped.
-wxString SplitRowsText(const std::vector<SplitRecord>& records, const std::vector<long>& rows,
-                       const SplitCopyTexts& texts);
-
-/// Every row as a CSV file's bytes: the copy's header and rows, comma-separated, a field with a
-/// comma, a quote or a line break quoted, lines ended by CR LF, in UTF-8 after a byte-order mark.
-std::string SplitRowsCsv(const std::vector<SplitRecord>& records, const SplitCopyTexts& texts);
 
 /// The name a file of laps saved at `when` is proposed under: "Lapmark 2026-12-09 17-05-09.csv".
 wxString LapsFileName(const wxDateTime& when);

@@ -11,6 +11,12 @@ inline constexpr char IconPicturePath[] = "img/Lapmrak_01.ico";
 inline constexpr char LogoPicturePath[] = "img/quillora_logo.bmp";
 inline constexpr char DownloadPicturePath[] = "img/quillora_stat_01.jpg";
 
+/// The same pictures twice as large, for screens at 200 %; the icon's file also holds the
+/// window icon's larger sizes.
+inline constexpr char LargeIconPicturePath[] = "img/Lapmrak_01_2x.ico";
+inline constexpr char LargeLogoPicturePath[] = "img/quillora_logo_2x.bmp";
+inline constexpr char LargeDownloadPicturePath[] = "img/quillora_stat_01_2x.jpg";
+
 /// The folders where the program's pictures and catalogs are looked for, first to last.
 struct DataFolders
 {

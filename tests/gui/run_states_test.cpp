@@ -428,8 +428,9 @@ TEST(SplitCopy, SelectedRowsOrEveryRowWithTheLapOfEachRow)
     EXPECT_TRUE(w.list->CreateMenu()->IsEnabled(wxID_COPY));
 
     const wxString header = "No.\tAction\tValue\tLap\n";
-    const wxString rows[] = {"#1\tSplit\t00:01:15.3\t00:01:15.3\n", "#2\tStop\t00:01:16.6\t00:00:01.2\n",
-                             "#3\tSplit\t00:01:17.1\t00:00:01.7\n"};
+    // Each lap is the difference of two totals as shown, so the laps add up to the last total.
+    const wxString rows[] = {"#1\tSplit\t00:01:15.3\t00:01:15.3\n", "#2\tStop\t00:01:16.6\t00:00:01.3\n",
+                             "#3\tSplit\t00:01:17.1\t00:00:00.5\n"};
     Command(*w.dialog, wxID_COPY);
     EXPECT_EQ(ClipboardText(), header + rows[0] + rows[1] + rows[2]) << "none selected: every row";
 

@@ -29,46 +29,6 @@ TEST(SplitRows, ShadeFollowsTheTheme)
     EXPECT_EQ(RowShade(true, {250, 250, 250}), (Rgb{255, 255, 255}));
 }
 
-TEST(SplitRows, CopiedTextFollowsTheRowsAskedForInTheirOrder)
-{
-    using namespace std::chrono_literals;
-    const std::vector<SplitRecord> records = {{75399ms, 75399ms, SplitAction::Split},
-                                              {76633ms, 1234ms, SplitAction::Stop},
-                                              {std::chrono::hours(100), 59999ms, SplitAction::Split}};
-    const SplitCopyTexts texts{"N", "A", "V", "L", "sp", "st"};
-    EXPECT_EQ(SplitRowsText(records, {2, 0, 3, 7, -1}, texts),
-              "N\tA\tV\tL\n#3\tsp\t100:00:00.0\t00:00:59.9\n#1\tsp\t00:01:15.3\t00:01:15.3\n");
-    EXPECT_EQ(SplitRowsText(records, {}, texts),
-              "N\tA\tV\tL\n#1\tsp\t00:01:15.3\t00:01:15.3\n#2\tst\t00:01:16.6\t00:00:01.2\n"
-              "#3\tsp\t100:00:00.0\t00:00:59.9\n");
-}
-
-TEST(SplitRows, SavedFileIsCsvOfEveryRow)
-{
-    using namespace std::chrono_literals;
-    const std::vector<SplitRecord> records = {{75399ms, 75399ms, SplitAction::Split},
-                                              {76633ms, 1234ms, SplitAction::Stop}};
-    const struct
-    {
-        const char* what;
-        SplitCopyTexts texts;
-        std::string expected;
-    } cases[] = {
-        {"plain headings", {"No.", "Action", "Value", "Lap", "Split", "Stop"},
-         "\xEF\xBB\xBFNo.,Action,Value,Lap\r\n#1,Split,00:01:15.3,00:01:15.3\r\n"
-         "#2,Stop,00:01:16.6,00:00:01.2\r\n"},
-        {"translated, with a comma, a quote and a line break to quote",
-         {wxString::FromUTF8("番号"), "A,b", "say \"v\"", "L\nap", "sp", "st"},
-         "\xEF\xBB\xBF\xE7\x95\xAA\xE5\x8F\xB7,\"A,b\",\"say \"\"v\"\"\",\"L\nap\"\r\n"
-         "#1,sp,00:01:15.3,00:01:15.3\r\n#2,st,00:01:16.6,00:00:01.2\r\n"},
-        {"an action with a carriage return", {"N", "A", "V", "L", "s\rp", "st"},
-         "\xEF\xBB\xBFN,A,V,L\r\n#1,\"s\rp\",00:01:15.3,00:01:15.3\r\n#2,st,00:01:16.6,00:00:01.2\r\n"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(SplitRowsCsv(records, c.texts), c.expected) << c.what;
-    EXPECT_EQ(SplitRowsCsv({}, cases[0].texts), "\xEF\xBB\xBFNo.,Action,Value,Lap\r\n");
-}
-
 TEST(SplitRows, SavedFileNameSaysWhen)
 {
     const wxDateTime when(9, wxDateTime::Dec, 2026, 7, 5, 9);

@@ -34,14 +34,14 @@ run_case() {
 
 english=(Lapmark About...)
 
-# Pictures: Lapmark.exe copied alone to a folder of its own, then all three pictures damaged alike.
+# Pictures: Lapmark.exe copied alone to a folder of its own, then every picture damaged alike.
 wine reg add "$key" /v ui_language /d default /f > /dev/null 2>&1
 mkdir -p "$work/alone" && cp "$work/zip/Lapmark/Lapmark.exe" "$work/alone/"
 run_case exe-alone "$work/alone" "${english[@]}"
 for kind in truncated random huge; do
   dir=$work/pictures-$kind
   cp -r "$work/zip/Lapmark" "$dir"
-  for picture in Lapmrak_01.ico quillora_logo.bmp quillora_stat_01.jpg; do damage "$dir/img/$picture" "$kind"; done
+  for picture in "$dir"/img/*; do damage "$picture" "$kind"; done
   run_case "pictures-$kind" "$dir" "${english[@]}"
 done
 check "the stored language survives the pictures" test "$(stored)" = "REG_SZ default"

@@ -22,6 +22,14 @@ add_test(NAME gui_tests COMMAND ${LAPMARK_XVFB} ${lapmark_under_wine} wine $<TAR
 set_tests_properties(gui_tests PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine_prefix
   TIMEOUT 300 WORKING_DIRECTORY ${CMAKE_BINARY_DIR} ENVIRONMENT "${LAPMARK_TEST_ENV}")
 
+# Every screen: the windows at 100 %, 150 % and 200 % (the prefix's DPI).
+foreach(dpi 96 144 192)
+  add_test(NAME screens_${dpi}dpi COMMAND ${LAPMARK_XVFB} ${CMAKE_CURRENT_SOURCE_DIR}/windows/at_dpi.sh ${dpi}
+    wine $<TARGET_FILE:gui_tests> --gtest_filter=Screens.*)
+  set_tests_properties(screens_${dpi}dpi PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine_prefix
+    TIMEOUT 300 WORKING_DIRECTORY ${CMAKE_BINARY_DIR} ENVIRONMENT "${LAPMARK_TEST_ENV}")
+endforeach()
+
 # Lapmark.exe's resources and imports, as Windows reads them.
 add_test(NAME exe_resources COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/windows/check_exe.py
   ${lapmark_package_dir}/Lapmark.exe ${PROJECT_VERSION})
