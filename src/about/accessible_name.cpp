@@ -15,8 +15,9 @@ void SetAccessibleName(wxWindow& window, const wxString& name)
     if (AtkObject* accessible = gtk_widget_get_accessible(window.GetHandle()))
         atk_object_set_name(accessible, name.utf8_str());
 #else
-    // Windows' accessibility reads a picture button through the system's own button, with its
-    // tooltip for a description; a window text would be drawn beside the picture.
+    // Windows' accessibility reads a control through the system's own control: a picture button
+    // with its tooltip for a description, a label by its text. (A name of its own would need the
+    // toolkit's accessibility support, which the Windows build leaves out.)
     (void)window;
     (void)name;
 #endif

@@ -33,3 +33,12 @@ int LanguageAt(const std::vector<LanguageChoice>& rows, int index)
         return wxLANGUAGE_UNKNOWN;
     return rows[static_cast<size_t>(index)].language;
 }
+
+int LanguageRow(const std::vector<LanguageChoice>& rows, int language)
+{
+    const int shown = static_cast<int>(LanguageLabels(rows).size());
+    for (int row = 0; row < shown; ++row)
+        if (rows[static_cast<size_t>(row)].language == language)
+            return row;
+    return -1;
+}

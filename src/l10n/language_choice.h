@@ -23,3 +23,6 @@ wxArrayString LanguageLabels(const std::vector<LanguageChoice>& rows);
 /// The language of the row the user picked, or wxLANGUAGE_UNKNOWN for -1 (cancelled) or a
 /// row that does not exist.
 int LanguageAt(const std::vector<LanguageChoice>& rows, int index);
+
+/// The row of `language` in the list, or -1 when it has none.
+int LanguageRow(const std::vector<LanguageChoice>& rows, int language);

@@ -31,16 +31,31 @@ int ReadLanguageSetting(wxConfigBase& config, const LanguageChooser& choose)
         WriteLanguageSetting(config, language);
         return language;
     }
-    if (value.Cmp(DefaultLanguageValue) == 0)
-        return wxLANGUAGE_DEFAULT;
-    if (const wxLanguageInfo* info = wxLocale::FindLanguageInfo(value))
-        return info->Language;
+    const int language = LanguageOfStoredValue(value);
+    if (language != wxLANGUAGE_UNKNOWN)
+        return language;
     // A damaged file can hold a huge value; the message shows enough of it to recognise.
     constexpr size_t shown = 64;
     const wxString code = value.length() > shown ? value.Left(shown) + "..." : value;
     // TRANSLATORS: %s is the language code found in the settings.
     wxLogError(_("Uknown locale code '%s' in registry."), code);
     return wxLANGUAGE_DEFAULT;
+}
+
+int LanguageOfStoredValue(const wxString& value)
+{
+    if (value.Cmp(DefaultLanguageValue) == 0)
+        return wxLANGUAGE_DEFAULT;
+    if (const wxLanguageInfo* info = value.empty() ? nullptr : wxLocale::FindLanguageInfo(value))
+        return info->Language;
+    return wxLANGUAGE_UNKNOWN;
+}
+
+int StoredLanguage(wxConfigBase& config)
+{
+    wxLogNull quiet; // a value that is not text is ReadLanguageSetting's to report
+    wxString value;
+    return config.Read(LanguageKey, &value) ? LanguageOfStoredValue(value) : wxLANGUAGE_UNKNOWN;
 }
 
 void WriteLanguageSetting(wxConfigBase& config, int language)

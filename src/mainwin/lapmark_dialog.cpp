@@ -1,6 +1,7 @@
 #include "mainwin/lapmark_dialog.h"
 
 #include "about/about_dlg.h"
+#include "about/accessible_name.h"
 #include "about/link_opener.h"
 #include "about/vendor.h"
 #include "l10n/language_dialogs.h"
@@ -67,6 +68,9 @@ LapmarkDialog::LapmarkDialog(wxWindow* parent, wxWindowID id, const Clock& clock
                                            wxDefaultPosition, wxDefaultSize, wxST_NO_AUTORESIZE,
                                            "ID_STATICTEXT_SMALLDISP");
     StaticTextSmallDisp->SetFont(ReadoutFont(16, wxEmptyString));
+    // A screen reader says what a readout is, not only its digits.
+    SetAccessibleName(*StaticTextDisplay, _("Total time"));
+    SetAccessibleName(*StaticTextSmallDisp, _("Lap time"));
     BoxSizerDisplay->Add(StaticTextSmallDisp, 0, wxRIGHT | wxALIGN_RIGHT, border);
     BoxSizerMain->Add(BoxSizerDisplay, 0, wxLEFT | wxRIGHT | wxEXPAND, border);
 
@@ -82,6 +86,7 @@ LapmarkDialog::LapmarkDialog(wxWindow* parent, wxWindowID id, const Clock& clock
 
     auto* listRow = new wxBoxSizer(wxHORIZONTAL);
     m_splitList = std::make_unique<SplitList>(this, ID_LISTCTRL_SPLIT);
+    m_splitList->SetAccessibleName(_("Splits"));
     listRow->Add(m_splitList->GetWindow(), 1, wxLEFT | wxRIGHT | wxTOP | wxEXPAND, border);
     BoxSizerMain->Add(listRow, 1, wxEXPAND, border);
 
@@ -251,8 +256,9 @@ void LapmarkDialog::ConfirmReset()
 {
     const wxString caption = _("Confirm");
     const wxString message = _("Do you want to reset?\t");
-    // Only an explicit Yes clears the laps: Escape or the close box keep everything.
-    const bool confirmed = wxMessageBox(message, caption, wxYES_NO, this) == wxYES;
+    // Only an explicit Yes clears the laps: Escape, the close box and Return (No is the default,
+    // and has the focus) keep everything.
+    const bool confirmed = wxMessageBox(message, caption, wxYES_NO | wxNO_DEFAULT, this) == wxYES;
     // The question had the keyboard: a key that opened it came up there, unseen by this window.
     m_heldKeys.Clear();
     if (!confirmed)

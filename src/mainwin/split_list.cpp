@@ -6,6 +6,7 @@
 #include <wx/clipbrd.h>
 #include <wx/datetime.h>
 #include <wx/filedlg.h>
+#include <wx/filename.h>
 #include <wx/intl.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
@@ -108,8 +109,19 @@ void SplitList::Save() const
         return;
     // GTK's dialog answers from its chooser, which knows no path when the dialog was answered
     // without being drawn (as a test answers it); the toolkit's common part keeps the one set.
-    const wxString path = dialog.GetPath();
-    SaveTo(path.empty() ? dialog.wxFileDialogBase::GetPath() : path);
+    const wxString chosen = dialog.GetPath().empty() ? dialog.wxFileDialogBase::GetPath() : dialog.GetPath();
+    const wxString path = WithCsvExtension(chosen);
+    // The dialog asked about the name as typed; the name with its extension may be taken too.
+    if (path != chosen && wxFileName::Exists(path))
+    {
+        // TRANSLATORS: %s is the file's name.
+        const wxString question = wxString::Format(
+            _("A file named \"%s\" already exists. Do you want to replace it?"), wxFileName(path).GetFullName());
+        if (wxMessageBox(question, _("Save laps"), wxYES_NO | wxNO_DEFAULT | wxICON_WARNING,
+                         GetWindow()->GetParent()) != wxYES)
+            return;
+    }
+    SaveTo(path);
 }
 
 bool SplitList::SaveTo(const wxString& path) const

@@ -46,6 +46,8 @@ public:
 
     /// The control, for the parent's layout.
     wxWindow* GetWindow() const;
+    /// The name a screen reader says for the list.
+    void SetAccessibleName(const wxString& name);
     /// Adds the list's columns, headed in the current language.
     void CreateColumns();
     /// Sizes every column for the window's DPI and what it holds: its least width, its heading

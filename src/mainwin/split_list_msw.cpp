@@ -1,5 +1,7 @@
 #include "mainwin/split_list.h"
 
+#include "about/accessible_name.h"
+
 #include <wx/listctrl.h>
 
 // The system's list view, which screen readers read through the system's own accessibility.
@@ -20,6 +22,11 @@ void SplitList::AppendColumn(const wxString& heading, bool rightAligned, int wid
 {
     ListCtrlSplit->InsertColumn(ListCtrlSplit->GetColumnCount(), heading,
                                 rightAligned ? wxLIST_FORMAT_RIGHT : wxLIST_FORMAT_LEFT, width);
+}
+
+void SplitList::SetAccessibleName(const wxString& name)
+{
+    ::SetAccessibleName(*ListCtrlSplit, name);
 }
 
 void SplitList::SetColumnWidth(int column, int width)

@@ -95,6 +95,13 @@ void SplitList::AppendColumn(const wxString& heading, bool rightAligned, int wid
                                     width, rightAligned ? wxALIGN_RIGHT : wxALIGN_LEFT);
 }
 
+void SplitList::SetAccessibleName(const wxString& name)
+{
+    // The table a screen reader reads is the tree view inside the toolkit's control.
+    if (AtkObject* accessible = gtk_widget_get_accessible(ListCtrlSplit->GtkGetTreeView()))
+        atk_object_set_name(accessible, name.utf8_str());
+}
+
 void SplitList::SetColumnWidth(int column, int width)
 {
     ListCtrlSplit->GetColumn(static_cast<unsigned int>(column))->SetWidth(width);

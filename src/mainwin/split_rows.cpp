@@ -1,5 +1,6 @@
 #include "mainwin/split_rows.h"
 
+#include <wx/filename.h>
 #include <wx/intl.h>
 
 #include <algorithm>
@@ -23,6 +24,11 @@ Rgb RowShade(bool darkTheme, Rgb listBackground)
 const char* SplitActionKey(SplitAction action)
 {
     return action == SplitAction::Stop ? wxTRANSLATE("Stop") : wxTRANSLATE("Split");
+}
+
+wxString WithCsvExtension(const wxString& path)
+{
+    return wxFileName(path).HasExt() ? path : path + ".csv";
 }
 
 wxString LapsFileName(const wxDateTime& when)

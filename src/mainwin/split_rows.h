@@ -55,5 +55,9 @@ struct SplitRecord
     SplitAction action;
 };
 
+/// `path` with ".csv" added when its name has no extension, so a name typed bare is still a file
+/// of laps that the save dialog lists and a spreadsheet opens.
+wxString WithCsvExtension(const wxString& path);
+
 /// The name a file of laps saved at `when` is proposed under: "Lapmark 2026-12-09 17-05-09.csv".
 wxString LapsFileName(const wxDateTime& when);

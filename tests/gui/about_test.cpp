@@ -114,6 +114,15 @@ TEST(AboutBox, APictureOverTheSizeLimitIsNotDecodedEvenWhenItCould)
         << "the logo's empty place";
 }
 
+TEST(AboutBox, OpensWithTheFocusOnOkSoReturnClosesIt)
+{
+    AboutDlg about(nullptr, wxID_ANY);
+    about.Show();
+    auto* ok = FindControl<wxButton>(about, "wxID_OK");
+    EXPECT_TRUE(RunEventsUntil([&] { return about.IsShownOnScreen() && wxWindow::FindFocus() == ok; }));
+    EXPECT_EQ(about.GetDefaultItem(), FindControl<wxWindow>(about, "ID_BITMAPBUTTON1"));
+}
+
 TEST(AboutBox, ShownFromTheMainWindowAndClosedWithOk)
 {
     FakeClock clock;

@@ -6,13 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include <wx/arrstr.h>
 #include <wx/choicdlg.h>
 #include <wx/evtloop.h>
 #include <wx/listbox.h>
 #include <wx/msgdlg.h>
 #include <wx/testing.h>
-#include <wx/time.h>
 #include <wx/timer.h>
 
 /// The hook behind wxTEST_DIALOG.
@@ -93,7 +94,10 @@ T* FindChild(wxWindow& parent)
     return nullptr;
 }
 
-/// Picks a row of the single-choice list, or cancels it for a negative row.
+/// For wxExpectModal<wxSingleChoiceDialog>: OK with the list as it opened.
+inline constexpr int OkAsOpened = -2;
+
+/// Picks a row of the single-choice list (or none: OkAsOpened), or cancels it for -1.
 template <>
 class wxExpectModal<wxSingleChoiceDialog> : public wxExpectModalBase<wxSingleChoiceDialog>
 {
@@ -114,6 +118,8 @@ protected:
                 m_seen->selectionAtOpen = list->GetSelection();
             }
         }
+        if (m_row == OkAsOpened)
+            return wxID_OK;
         if (m_row < 0)
             return wxID_CANCEL;
         dialog->SetSelection(m_row);
@@ -160,10 +166,10 @@ bool RunEventsUntil(Condition done)
 {
     wxGUIEventLoop loop;
     wxEventLoopActivator active(&loop);
-    const wxLongLong end = wxGetLocalTimeMillis() + 60000;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::minutes(1);
     while (!done())
     {
-        if (wxGetLocalTimeMillis() > end)
+        if (std::chrono::steady_clock::now() > end)
             return false;
         loop.DispatchTimeout(10);
     }

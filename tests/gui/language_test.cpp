@@ -11,6 +11,8 @@
 #include <wx/intl.h>
 #include <wx/menu.h>
 
+#include <array>
+
 namespace
 {
 wxString StoredLanguage()
@@ -38,19 +40,43 @@ TEST_F(LanguageCommand, CancelStoresNothingAndSaysNothing)
     EXPECT_EQ(StoredLanguage(), "<nothing>");
 }
 
-TEST_F(LanguageCommand, ListShowsFourRowsWithoutPreselectionOrParent)
+TEST_F(LanguageCommand, ListShowsFourRowsWithTheStoredOneSelectedSoOkKeepsIt)
 {
-    wxConfigBase::Get()->Write(LanguageKey, "ja");
+    const struct
+    {
+        const char* stored; // nullptr: nothing stored
+        int selected;
+    } cases[] = {{"ja", 3}, {"default", 0}, {"zh_CN", 1}, {nullptr, -1}, {"xx_YY", -1}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.stored ? c.stored : "nothing stored");
+        wxConfigBase::Get()->DeleteEntry(LanguageKey);
+        if (c.stored)
+            wxConfigBase::Get()->Write(LanguageKey, c.stored);
+        ChoiceSeen seen;
+        MessageBoxSeen notice;
+        // OK as the list opened: it keeps what was stored, and chooses nothing where nothing is.
+        if (c.selected >= 0)
+        {
+            wxTEST_DIALOG(PressLanguage(),
+                          wxExpectModal<wxSingleChoiceDialog>(OkAsOpened, &seen).Describe("language list"),
+                          MessageBoxAnswer(wxOK, &notice).Describe("restart notice"));
+        }
+        else
+        {
+            wxTEST_DIALOG(PressLanguage(),
+                          wxExpectModal<wxSingleChoiceDialog>(OkAsOpened, &seen).Describe("language list"));
+        }
+        EXPECT_EQ(seen.selectionAtOpen, c.selected);
+        EXPECT_EQ(StoredLanguage(), c.stored ? c.stored : "<nothing>");
+        EXPECT_EQ(notice.count, c.selected >= 0 ? 1 : 0);
+    }
     ChoiceSeen seen;
-    wxTEST_DIALOG(PressLanguage(),
-                  wxExpectModal<wxSingleChoiceDialog>(-1, &seen).Describe("language list"));
+    wxTEST_DIALOG(PressLanguage(), wxExpectModal<wxSingleChoiceDialog>(-1, &seen).Describe("language list"));
     EXPECT_EQ(seen.caption, "Language selection");
-    ASSERT_EQ(seen.rows.size(), 4u);
-    EXPECT_EQ(seen.rows[0], "(Use default language)");
-    EXPECT_EQ(seen.rows[1], "Chinese (Simplified)");
-    EXPECT_EQ(seen.rows[2], "English");
-    EXPECT_EQ(seen.rows[3], "Japanese");
-    EXPECT_NE(seen.selectionAtOpen, 3) << "the stored language is not preselected";
+    const wxArrayString rows(4, std::array<wxString, 4>{"(Use default language)", "Chinese (Simplified)",
+                                                        "English", "Japanese"}.data());
+    EXPECT_EQ(seen.rows, rows);
     EXPECT_EQ(seen.parent, nullptr);
 }
 

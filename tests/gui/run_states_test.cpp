@@ -148,6 +148,7 @@ TEST(RunStates, ResetConfirmationText)
     EXPECT_EQ(seen.caption, "Confirm");
     // Yes and No only; the toolkit adds its question icon to a box that names none.
     EXPECT_EQ(seen.style & (wxYES_NO | wxCANCEL | wxOK), wxYES_NO);
+    EXPECT_TRUE(seen.style & wxNO_DEFAULT) << "Return keeps the run";
     w.dialog->Hide();
 }
 
@@ -546,6 +547,46 @@ TEST(SplitSave, CtrlSAsksWhereAndSavesEveryRowAsCsv)
     wxTEST_DIALOG(Command(*w.dialog, wxID_SAVE), SaveDialogAnswer("", seen).Describe("cancelled"));
     EXPECT_EQ(seen.count, 2);
     EXPECT_EQ(ReadWholeFile(path.ToStdString()), SavedRows) << "a cancelled save writes nothing";
+}
+
+TEST(SplitSave, ANameWithoutExtensionGetsCsvAndATakenOneIsAskedAbout)
+{
+    const struct
+    {
+        const char* typed;
+        const char* existing; // a file already there, or nullptr
+        int answer;           // to the replace question, when it comes
+        const char* saved;
+        bool replaced;
+    } cases[] = {
+        {"run1", nullptr, 0, "run1.csv", true},
+        {"run1", "run1.csv", wxNO, "run1.csv", false},
+        {"run1", "run1.csv", wxYES, "run1.csv", true},
+        {"run1.txt", nullptr, 0, "run1.txt", true}, // an extension the user chose stays
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << c.typed << " " << (c.existing ? c.existing : "-") << " " << c.answer);
+        TempDir dir;
+        if (c.existing)
+            WriteWholeFile(dir.File(c.existing), "kept");
+        Window w;
+        SplitAndStop(w);
+        SaveDialogSeen seen;
+        MessageBoxSeen asked;
+        if (c.existing)
+        {
+            wxTEST_DIALOG(Command(*w.dialog, wxID_SAVE), SaveDialogAnswer(dir.File(c.typed), seen),
+                          MessageBoxAnswer(c.answer, &asked).Describe("replace question"));
+        }
+        else
+        {
+            wxTEST_DIALOG(Command(*w.dialog, wxID_SAVE), SaveDialogAnswer(dir.File(c.typed), seen));
+        }
+        EXPECT_EQ(ReadWholeFile(dir.File(c.saved)), c.replaced ? SavedRows : "kept");
+        EXPECT_FALSE(wxFileExists(dir.File(c.typed)) && wxString(c.typed) != c.saved);
+        EXPECT_EQ(asked.count, c.existing ? 1 : 0);
+    }
 }
 
 TEST(SplitSave, WhileTimingTheRowsSoFarAndTheRunGoesOn)

@@ -79,11 +79,15 @@ def check(app, verb, what):
     win = window(app, title)
     if win is None:
         return False, "no window %r" % title
-    if verb == "buttons":
-        buttons = find_all(win, lambda n: n.getRole() == pyatspi.ROLE_PUSH_BUTTON, [])
-        names = [b.name for b in buttons]
+    if verb in ("buttons", "named"):
+        # buttons: every button is named, these among them; named: the readouts and the table
+        # carry these names.
+        roles = ((pyatspi.ROLE_PUSH_BUTTON,) if verb == "buttons" else
+                 (pyatspi.ROLE_LABEL, pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE_TABLE))
+        nodes = find_all(win, lambda n: n.getRole() in roles, [])
+        names = [n.name for n in nodes]
         wanted = rest.split("|")
-        return all(names) and all(w in names for w in wanted), "buttons: %r" % names
+        return (verb == "named" or all(names)) and all(w in names for w in wanted), "%s: %r" % (verb, names)
     read = read_table(win)
     if read is None:
         return False, "no table in %r" % title

@@ -1,6 +1,7 @@
 #include "about/about_dlg.h"
 #include "fake_clock.h"
 #include "gui_test.h"
+#include "l10n/language_dialogs.h"
 #include "log_capture.h"
 #include "mainwin/lapmark_dialog.h"
 #include "resources/data_files.h"
@@ -47,6 +48,30 @@ void ExpectWholeTexts(wxWindow& window)
     check(window);
 }
 
+/// Checks the language list as shown: every row and the title inside it, nothing cut; then
+/// cancels it.
+class ExpectWholeLanguageList : public wxExpectModalBase<wxSingleChoiceDialog, ExpectWholeLanguageList>
+{
+protected:
+    int OnInvoked(wxSingleChoiceDialog* dialog) const override
+    {
+        dialog->Show();
+        RunEventsUntil([&] { return dialog->IsShownOnScreen(); });
+        wxYield();
+        auto* list = FindChild<wxListBox>(*dialog);
+        if (!list)
+            return wxID_CANCEL;
+        // Room below the last row: no row is cut at the bottom.
+        const wxSize client = list->GetClientSize();
+        EXPECT_EQ(list->HitTest(wxPoint(client.x / 2, client.y - 2)), wxNOT_FOUND) << "the last row is cut";
+        EXPECT_EQ(list->HitTest(wxPoint(client.x / 2, 2)), 0);
+        EXPECT_GE(dialog->GetClientSize().x, dialog->GetTextExtent(dialog->GetTitle()).x) << "the title";
+        ExpectWholeTexts(*dialog);
+        dialog->Hide();
+        return wxID_CANCEL;
+    }
+};
+
 /// A run past 1,000 rows and 1,000 hours, stopped at 10,000 hours: past any run shorter than a
 /// year, with a readout wider than the window was first made for.
 void CheckWindowsIn(wxLanguage language)
@@ -88,6 +113,8 @@ void CheckWindowsIn(wxLanguage language)
         EXPECT_GE(column.width, widest + padding) << "column " << c;
         EXPECT_GE(column.width, dialog.FromDIP(c == 0 ? 40 : 80)) << "column " << c;
     }
+
+    wxTEST_DIALOG(ChooseLanguage(), ExpectWholeLanguageList().Describe("language list"));
 
     AboutDlg about(&dialog, wxID_ANY);
     about.Show();
