@@ -2,6 +2,7 @@
 
 #include "app/app_names.h"
 #include "app/settings_store.h"
+#include "app/single_instance.h"
 #include "l10n/catalog_loader.h"
 #include "l10n/language_dialogs.h"
 #include "mainwin/lapmark_dialog.h"
@@ -60,6 +61,10 @@ wxConfigBase& PrepareSettingsStore(wxApp& app)
 bool LapmarkApp::OnInit()
 {
     PrepareSettingsStore(*this);
+    // A second start brings the first one's window to the front and ends, before it asks anything.
+    SingleInstance instance;
+    if (instance.AnotherRuns())
+        return true;
     // Our catalog folders: below the working directory, then beside the program, then the
     // installed one. This registers them with the toolkit's own catalog loader only, which
     // nothing reads once ChosenLanguagesLoader replaces it below; that loader is given the same
@@ -93,6 +98,7 @@ bool LapmarkApp::OnInit()
     if (!icons.IsEmpty())
         window.SetIcons(icons);
     SetTopWindow(&window);
+    instance.Serve(window);
     window.ShowModal();
     return true;
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Starts the real program the ways a user may and looks at how it starts and ends: without a
-# display, with command-line options, without its icon, at the very first start, and in each
-# language. Needs a display (xvfb-run).
+# display, with command-line options, without its icon, at the very first start, a second time
+# beside the first, and in each language. Needs a display (xvfb-run).
 #   program_starts.sh LAPMARK WINDOW_DRIVER BUILD_DIR
 set -u
 lapmark=$1 driver=$2 build=$3
@@ -47,6 +47,15 @@ ran_cleanly missing_icon
 run_program first_start "$lapmark" "$build" "" "close=Language selection" "close=$main"
 ran_cleanly first_start
 expect first_start "a cancelled question stores no choice" grep -qx "ui_language=" "$settings"
+
+# A second start by the same user brings the first window to the front (here from under a window
+# over the whole screen) and ends at once with status 0: one window, one run.
+second="cd $build && env HOME=$work/second_start-home XDG_CONFIG_HOME=$work/second_start-home/.config"
+run_program second_start "$lapmark" "$build" "ui_language=default" "wait=$main" "cover" \
+  "run=$second $lapmark > $work/second.out 2>&1; echo \$? > $work/second.status" \
+  "top=$main" "count=$main:1" "close=$main"
+ran_cleanly second_start
+expect second_start "the second start ended with status 0" test "$(cat "$work/second.status")" = 0
 
 run_program japanese "$lapmark" "$build" "ui_language=ja" "close=Lapmark ラップタイマー"
 ran_cleanly japanese

@@ -24,6 +24,9 @@
 //   run=COMMAND          runs COMMAND with the shell between two steps (fails, status 3, if it does)
 //   absent=PATTERN       once the program has handled what it was sent, fails (status 3) if such
 //                        a window is there (a box nobody should ever see)
+//   cover                maps a window of its own over the whole screen, on top, until it ends
+//   top=PATTERN          waits until the window on top of all the others matches
+//   count=PATTERN:N      fails (status 3) unless exactly N mapped windows match
 //   icon=PATTERN         fails (status 3) unless it has an icon of its own
 //   noicon=PATTERN       fails (status 3) if it has one
 // Status 1 when a window never appeared, never went or the program never answered; 2 for bad usage.
@@ -95,20 +98,47 @@ bool IsMapped(Window window)
     return XGetWindowAttributes(s_display, window, &attributes) && attributes.map_state == IsViewable;
 }
 
-Window FindMapped(const std::string& pattern)
+/// The mapped top-level windows, bottom to top.
+std::vector<Window> MappedWindows()
 {
     Window root, parent, *children = nullptr;
     unsigned int count = 0;
+    std::vector<Window> mapped;
     if (!XQueryTree(s_display, DefaultRootWindow(s_display), &root, &parent, &children, &count))
-        return 0;
-    Window found = 0;
-    // Last first: the most recently mapped window is on top.
-    for (unsigned int i = count; i-- > 0 && !found;)
-        if (IsMapped(children[i]) && Matches(WindowTitle(s_display, children[i]), pattern))
-            found = children[i];
+        return mapped;
+    for (unsigned int i = 0; i < count; ++i)
+        if (IsMapped(children[i]))
+            mapped.push_back(children[i]);
     if (children)
         XFree(children);
-    return found;
+    return mapped;
+}
+
+Window FindMapped(const std::string& pattern)
+{
+    // Last first: the most recently mapped window is on top.
+    const std::vector<Window> mapped = MappedWindows();
+    for (auto window = mapped.rbegin(); window != mapped.rend(); ++window)
+        if (Matches(WindowTitle(s_display, *window), pattern))
+            return *window;
+    return 0;
+}
+
+/// Maps a plain window over the whole screen, on top of every other, for the rest of the run.
+void Cover()
+{
+    Screen* screen = DefaultScreenOfDisplay(s_display);
+    const Window cover = XCreateSimpleWindow(s_display, DefaultRootWindow(s_display), 0, 0,
+                                             WidthOfScreen(screen), HeightOfScreen(screen), 0, 0, 0);
+    XStoreName(s_display, cover, "window_driver cover");
+    XMapRaised(s_display, cover);
+    const SteadyTime deadline = Deadline();
+    while (!IsMapped(cover))
+    {
+        if (std::chrono::steady_clock::now() >= deadline)
+            Fail(1, "the cover was never mapped");
+        Poll();
+    }
 }
 
 Window WaitFor(const std::string& pattern)
@@ -508,6 +538,33 @@ int main(int argc, char** argv)
             if (FindMapped(what))
             {
                 std::fprintf(stderr, "window_driver: a window \"%s\" is there\n", what.c_str());
+                status = 3;
+            }
+        }
+        else if (verb == "cover")
+            Cover();
+        else if (verb == "top")
+        {
+            const SteadyTime deadline = Deadline();
+            for (;;)
+            {
+                const std::vector<Window> mapped = MappedWindows();
+                if (!mapped.empty() && Matches(WindowTitle(s_display, mapped.back()), what))
+                    break;
+                if (std::chrono::steady_clock::now() >= deadline)
+                    Fail(1, "the window \"" + what + "\" never came to the top");
+                Poll();
+            }
+        }
+        else if (verb == "count")
+        {
+            const auto [pattern, number] = PatternAndRest(what);
+            int count = 0;
+            for (Window window : MappedWindows())
+                count += Matches(WindowTitle(s_display, window), pattern) ? 1 : 0;
+            if (count != std::atoi(number.c_str()))
+            {
+                std::fprintf(stderr, "window_driver: %d windows \"%s\"\n", count, pattern.c_str());
                 status = 3;
             }
         }

@@ -31,6 +31,12 @@ check "Start" drive "keys=$main:alt+s"
 check "starts timing" shows "$main" "has=停止(&S)" "has=スプリット(&T)"
 check "two splits" drive "keys=$main:alt+t,alt+t"
 check "make two rows" shows "$main" "rows=2"
+# A second start brings this window to the front (from under one over the whole screen) and ends
+# at once with status 0: still one window, the same two rows.
+check "a second start raises the first window and ends with status 0" drive "cover" \
+  "run=cd $work/elsewhere && timeout 120 wine $work/Lapmark/Lapmark.exe > $work/second.out 2>&1" \
+  "top=$main" "count=$main:1"
+check "the first window keeps its rows" shows "$main" "rows=2"
 check "Stop" drive "keys=$main:alt+s"
 check "makes the third row" shows "$main" "rows=3" "has=開始(&S)"
 check "the laps are copied" drive "keys=$main:ctrl+c" "clipboard=$work/laps.txt"
