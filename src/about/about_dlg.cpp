@@ -2,6 +2,7 @@
 
 #include "about/accessible_name.h"
 #include "about/link_opener.h"
+#include "about/link_target.h"
 #include "about/vendor.h"
 #include "about/version_info.h"
 #include "resources/data_files.h"
@@ -101,12 +102,14 @@ AboutDlg::AboutDlg(wxWindow* parent, wxWindowID id)
                                        wxDefaultPosition, wxDefaultSize, 0, "ID_STATICTEXT5");
     column->Add(m_buildInfoText, 0, wxALL | wxEXPAND, 5);
     column->Add(0, 0, 1, wxALIGN_CENTER_HORIZONTAL, 4);
+    // The toolkit's links open their addresses themselves: what a catalog gives for them is
+    // checked first.
     m_homeLink = new wxHyperlinkCtrl(this, ID_HYPERLINKCTRL1, wxGetTranslation(HomePageUrl),
-                                     wxGetTranslation(HomePageUrl), wxDefaultPosition,
+                                     CheckedLinkAddress(wxGetTranslation(HomePageUrl), HomePageUrl), wxDefaultPosition,
                                      wxDefaultSize, wxHL_DEFAULT_STYLE, "ID_HYPERLINKCTRL1");
     column->Add(m_homeLink, 0, wxALL, 4);
     m_mailLink = new wxHyperlinkCtrl(this, ID_HYPERLINKCTRL2, wxGetTranslation(SupportEmail),
-                                     wxGetTranslation(SupportMailto), wxDefaultPosition,
+                                     CheckedLinkAddress(wxGetTranslation(SupportMailto), SupportMailto), wxDefaultPosition,
                                      wxDefaultSize, wxHL_DEFAULT_STYLE, "ID_HYPERLINKCTRL2");
     column->Add(m_mailLink, 0, wxALL, 4);
     column->Add(0, 0, 1, wxALIGN_CENTER_HORIZONTAL, 4);

@@ -44,3 +44,11 @@ std::vector<wxString> OpenArguments(const wxString& command, const wxString& url
     }
     return arguments;
 }
+
+wxString CheckedLinkAddress(const wxString& translated, const wxString& written)
+{
+    const wxString scheme = written.BeforeFirst(':') + ":";
+    return IsSafeLinkAddress(translated) && translated.StartsWith(scheme) && translated.length() > scheme.length()
+               ? translated
+               : written;
+}

@@ -12,6 +12,11 @@ wxString LinkMimeType(const wxString& url);
 /// well-formed link has and which could split into several arguments.
 bool IsSafeLinkAddress(const wxString& url);
 
+/// The address a link opens when its catalog gives `translated` for `written`: the translation
+/// when it is a safe address of the same scheme (https:, mailto:), else the address as written, so
+/// a damaged catalog cannot point a link anywhere else.
+wxString CheckedLinkAddress(const wxString& translated, const wxString& written);
+
 /// Stands for the address while the system's open command is split into arguments.
 inline constexpr char LinkPlaceholder[] = "LAPMARK-LINK-ADDRESS";
 

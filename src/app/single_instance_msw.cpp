@@ -20,8 +20,10 @@ BOOL CALLBACK BringToFront(HWND window, LPARAM)
         return TRUE;
     if (IsIconic(window))
         ShowWindow(window, SW_RESTORE);
-    // A program just started by the user may give the foreground to another.
+    // A program just started by the user may give the foreground to another; the window goes to
+    // the top of the others as well (Wine without a window manager raises it only so).
     SetForegroundWindow(window);
+    BringWindowToTop(window);
     return FALSE;
 }
 } // namespace

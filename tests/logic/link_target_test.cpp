@@ -85,3 +85,23 @@ TEST(LinkTarget, EveryFileSchemeIsRemovedFromTheCommand)
     ASSERT_EQ(kept.size(), 2u);
     EXPECT_EQ(kept[1], holdsOne) << "the address reaches the browser unaltered";
 }
+
+TEST(LinkTarget, ACatalogsAddressIsUsedOnlyWhenSafeAndOfTheSameScheme)
+{
+    const struct
+    {
+        const char* translated;
+        const char* written;
+        const char* used;
+    } cases[] = {
+        {"https://quillora.example/ja/", "https://quillora.example/", "https://quillora.example/ja/"},
+        {"mailto:ja@quillora.example", "mailto:support@quillora.example", "mailto:ja@quillora.example"},
+        {"file:///etc/passwd", "https://quillora.example/", "https://quillora.example/"},
+        {"javascript:alert(1)", "mailto:support@quillora.example", "mailto:support@quillora.example"},
+        {"https://a.example/ x", "https://quillora.example/", "https://quillora.example/"},
+        {"https:", "https://quillora.example/", "https://quillora.example/"},
+        {"", "https://quillora.example/", "https://quillora.example/"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CheckedLinkAddress(c.translated, c.written), c.used) << c.translated;
+}

@@ -5,6 +5,8 @@
 // every CONDITION holds, then prints the texts of all the windows inside it, one a line:
 //   has=TEXT     a window inside it has the text TEXT
 //   rows=N       a list view inside it holds N rows
+//   foreground   it is the foreground window
+//   windows=N    N visible top-level windows have the title
 // Status 0 when they held, 1 when the time ran out (the texts it had then are printed), 2 for bad
 // usage.
 #include <windows.h>
@@ -61,7 +63,17 @@ struct Contents
 {
     std::vector<std::wstring> texts;
     std::vector<long> listRows;
+    bool foreground = false;
+    long windows = 0;
 };
+
+BOOL CALLBACK CountTopLevel(HWND window, LPARAM parameter)
+{
+    auto* search = reinterpret_cast<std::pair<std::wstring, long>*>(parameter);
+    if (IsWindowVisible(window) && TextOf(window) == search->first)
+        ++search->second;
+    return TRUE;
+}
 
 BOOL CALLBACK Collect(HWND window, LPARAM parameter)
 {
@@ -92,6 +104,10 @@ bool Holds(const Contents& contents, const std::wstring& condition)
                 return true;
         return false;
     }
+    if (condition == L"foreground")
+        return contents.foreground;
+    if (condition.rfind(L"windows=", 0) == 0)
+        return contents.windows == std::wcstol(condition.c_str() + 8, nullptr, 10);
     std::fprintf(stderr, "window_state: unknown condition \"%s\"\n", Narrow(condition).c_str());
     std::exit(2);
 }
@@ -121,6 +137,10 @@ int main()
         if (all)
         {
             EnumChildWindows(search.found, Collect, reinterpret_cast<LPARAM>(&contents));
+            contents.foreground = GetForegroundWindow() == search.found;
+            std::pair<std::wstring, long> count{search.title, 0};
+            EnumWindows(CountTopLevel, reinterpret_cast<LPARAM>(&count));
+            contents.windows = count.second;
             for (int i = 3; i < argc && all; ++i)
                 all = Holds(contents, argv[i]);
         }
