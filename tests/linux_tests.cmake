@@ -24,7 +24,7 @@ foreach(scale text_1.25:GDK_DPI_SCALE=1.25 text_1.5:GDK_DPI_SCALE=1.5 screen_2:G
   list(GET scale 1 variable)
   add_test(NAME screens_${name} COMMAND ${LAPMARK_XVFB} $<TARGET_FILE:gui_tests> --gtest_filter=Screens.*)
   set_tests_properties(screens_${name} PROPERTIES WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
-    ENVIRONMENT "${LAPMARK_TEST_ENV};${variable}" TIMEOUT 300 LABELS gui)
+    ENVIRONMENT "${LAPMARK_TEST_ENV};${variable}" TIMEOUT 900 LABELS gui)
 endforeach()
 
 # Whole-program runs: start the real executable, close its window, look at how it ended.

@@ -143,6 +143,6 @@ void CheckWindowsIn(wxLanguage language)
 
 TEST(Screens, EveryRecordedTimeAndEveryLineShowsWhole)
 {
-    for (wxLanguage language : {wxLANGUAGE_ENGLISH, wxLANGUAGE_JAPANESE})
+    for (wxLanguage language : {wxLANGUAGE_ENGLISH, wxLANGUAGE_JAPANESE, wxLANGUAGE_CHINESE_SIMPLIFIED})
         CheckWindowsIn(language);
 }

@@ -22,12 +22,12 @@ add_test(NAME gui_tests COMMAND ${LAPMARK_XVFB} ${lapmark_under_wine} wine $<TAR
 set_tests_properties(gui_tests PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine_prefix
   TIMEOUT 300 WORKING_DIRECTORY ${CMAKE_BINARY_DIR} ENVIRONMENT "${LAPMARK_TEST_ENV}")
 
-# Every screen: the windows at 100 %, 150 % and 200 % (the prefix's DPI).
-foreach(dpi 96 144 192)
+# Every screen: the windows at 100 %, 125 %, 150 % and 200 % (the prefix's DPI).
+foreach(dpi 96 120 144 192)
   add_test(NAME screens_${dpi}dpi COMMAND ${LAPMARK_XVFB} ${CMAKE_CURRENT_SOURCE_DIR}/windows/at_dpi.sh ${dpi}
     wine $<TARGET_FILE:gui_tests> --gtest_filter=Screens.*)
   set_tests_properties(screens_${dpi}dpi PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine_prefix
-    TIMEOUT 300 WORKING_DIRECTORY ${CMAKE_BINARY_DIR} ENVIRONMENT "${LAPMARK_TEST_ENV}")
+    TIMEOUT 900 WORKING_DIRECTORY ${CMAKE_BINARY_DIR} ENVIRONMENT "${LAPMARK_TEST_ENV}")
 endforeach()
 
 # Lapmark.exe's resources and imports, as Windows reads them.
