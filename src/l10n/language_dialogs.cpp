@@ -37,7 +37,7 @@ int ChooseLanguage(int current)
     wxListBox* list = nullptr;
     for (wxWindow* child : dialog.GetChildren())
         if (!list)
-            list = wxDynamicCast(child, wxListBox);
+            list = dynamic_cast<wxListBox*>(child);
     if (!list)
         return wxLANGUAGE_UNKNOWN;
     // The stored language's row, so that OK keeps it; nothing when none is stored.
