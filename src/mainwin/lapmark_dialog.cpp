@@ -165,8 +165,7 @@ void LapmarkDialog::OnDpiChanged(wxDPIChangedEvent& event)
         }
     };
     setBorders(*BoxSizerMain);
-    m_splitList->GetWindow()->SetMinSize(wxSize(-1, FromDIP(200)));
-    m_splitList->FitColumns();
+    m_splitList->ApplyDpi();
     StaticTextDisplay->InvalidateBestSize();
     StaticTextSmallDisp->InvalidateBestSize();
     GrowToFit();

@@ -58,6 +58,12 @@ void SplitList::FitColumns()
         SetColumnWidth(static_cast<int>(c), m_widths.Width(c));
 }
 
+void SplitList::ApplyDpi()
+{
+    GetWindow()->SetMinSize(wxSize(-1, GetWindow()->FromDIP(SplitListHeight)));
+    FitColumns();
+}
+
 void SplitList::FitRow(long row)
 {
     if (GetColumnCount() == 0)

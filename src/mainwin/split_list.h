@@ -26,6 +26,9 @@ class wxDataViewCtrl;
 using SplitListControl = wxDataViewCtrl;
 #endif
 
+/// The list's height in pixels at 96 dpi.
+inline constexpr int SplitListHeight = 200;
+
 /// A column of the split list as shown.
 struct SplitListColumn
 {
@@ -51,8 +54,10 @@ public:
     /// Adds the list's columns, headed in the current language.
     void CreateColumns();
     /// Sizes every column for the window's DPI and what it holds: its least width, its heading
-    /// and every cell (after the window moved to a screen of another scale, say).
+    /// and every cell.
     void FitColumns();
+    /// The list's height and columns again, for a window moved to a screen of another scale.
+    void ApplyDpi();
     /// The room a cell takes beside its text, in pixels.
     int CellPadding() const;
     /// Appends a numbered row recording `at`, shaded by its position, and scrolls it into view.

@@ -8,7 +8,7 @@
 
 SplitList::SplitList(wxWindow* parent, long id)
 {
-    ListCtrlSplit = new wxListCtrl(parent, id, wxDefaultPosition, wxSize(-1, parent->FromDIP(200)),
+    ListCtrlSplit = new wxListCtrl(parent, id, wxDefaultPosition, wxSize(-1, parent->FromDIP(SplitListHeight)),
                                    wxLC_REPORT | wxLC_VRULES, wxDefaultValidator, "ID_LISTCTRL_SPLIT");
     ListCtrlSplit->Bind(wxEVT_CONTEXT_MENU, &SplitList::OnContextMenu, this);
 }

@@ -55,7 +55,7 @@ SplitRowsModel& ModelOf(wxDataViewCtrl& list)
 
 SplitList::SplitList(wxWindow* parent, long id)
 {
-    ListCtrlSplit = new wxDataViewCtrl(parent, id, wxDefaultPosition, wxSize(-1, parent->FromDIP(200)),
+    ListCtrlSplit = new wxDataViewCtrl(parent, id, wxDefaultPosition, wxSize(-1, parent->FromDIP(SplitListHeight)),
                                        wxDV_MULTIPLE | wxDV_VERT_RULES, wxDefaultValidator,
                                        "ID_LISTCTRL_SPLIT");
     auto* model = new SplitRowsModel([this](long row, int column) { return CellText(row, column); },
