@@ -32,11 +32,11 @@ add_executable(window_driver gui/window_driver.cpp)
 find_package(X11 REQUIRED)
 target_include_directories(window_driver PRIVATE support)
 target_link_libraries(window_driver PRIVATE X11::X11 X11::Xtst)
-# Moves the boot-time clock and the wall clock of the real program, as a suspend and a clock
-# change do. Plain C without the sanitizers: it is loaded before their runtime.
 # A clipboard manager for the test that copies laps and then ends the program.
 add_executable(clipboard_keeper gui/clipboard_keeper.c)
 target_link_libraries(clipboard_keeper PRIVATE X11::X11)
+# Moves the boot-time clock and the wall clock of the real program, as a suspend and a clock
+# change do, and slows its disk. Plain C without the sanitizers: it is loaded before their runtime.
 add_library(clock_shift MODULE gui/clock_shift.c)
 target_compile_options(clock_shift PRIVATE -fno-sanitize=all)
 target_link_options(clock_shift PRIVATE -fno-sanitize=all)
@@ -53,9 +53,12 @@ add_test(NAME program_keys COMMAND ${LAPMARK_XVFB} ${CMAKE_CURRENT_SOURCE_DIR}/g
 find_program(DBUS_RUN_SESSION dbus-run-session REQUIRED)
 add_test(NAME program_list COMMAND ${LAPMARK_XVFB} ${DBUS_RUN_SESSION} -- ${CMAKE_CURRENT_SOURCE_DIR}/gui/program_list.sh
   $<TARGET_FILE:lapmark> $<TARGET_FILE:window_driver> ${CMAKE_BINARY_DIR} $<TARGET_FILE:clock_shift>)
+# A run kept across a kill, a close and a reset, and a slow disk: read through AT-SPI too.
+add_test(NAME program_keeps COMMAND ${LAPMARK_XVFB} ${DBUS_RUN_SESSION} -- ${CMAKE_CURRENT_SOURCE_DIR}/gui/program_keeps.sh
+  $<TARGET_FILE:lapmark> $<TARGET_FILE:window_driver> ${CMAKE_BINARY_DIR} $<TARGET_FILE:clock_shift>)
 # The whole-program tests start first (a higher cost), so the short ones fill in beside them.
 # Their TIMEOUTs, like every one here, only end a hang; none is a verdict on speed.
-set_tests_properties(program_runs program_starts program_keys program_list PROPERTIES TIMEOUT 900 COST 40
+set_tests_properties(program_runs program_starts program_keys program_list program_keeps PROPERTIES TIMEOUT 900 COST 40
   ENVIRONMENT "${LAPMARK_TEST_ENV}")
 
 # Every catalog of po/LINGUAS passes gettext's own checks and translates every text the sources use.
@@ -88,6 +91,6 @@ set_tests_properties(package PROPERTIES TIMEOUT 600 SKIP_RETURN_CODE 77 ENVIRONM
 # driven), package (installing and packaging).
 set_property(TEST catalogs include_floors PROPERTY LABELS logic)
 set_property(TEST gui_tests PROPERTY LABELS gui)
-set_property(TEST program_runs program_starts program_keys program_list robustness_pictures
+set_property(TEST program_runs program_starts program_keys program_list program_keeps robustness_pictures
   robustness_catalogs-ja robustness_catalogs-zh_CN robustness_settings PROPERTY LABELS program)
 set_property(TEST install package PROPERTY LABELS package)

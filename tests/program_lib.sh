@@ -50,7 +50,7 @@ run_program() {
   [ -n "$stored" ] && printf '%s\n' "$stored" > "$settings"
   [ -n "${prepare_home:-}" ] && "$prepare_home"
   # shellcheck disable=SC2086 # the arguments are words
-  start_program "$work/$name.out" "$dir" env HOME="$home" XDG_CONFIG_HOME="$home/.config" \
+  start_program "$work/$name.out" "$dir" env HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_STATE_HOME="$home/.local/state" \
     "$program" ${program_args:-}
   drive "$@" >> "$work/$name.out" 2>&1
   drove=$?

@@ -15,7 +15,13 @@
 #include <wx/iconbndl.h>
 #include <wx/image.h>
 #include <wx/log.h>
+#include <wx/filename.h>
 #include <wx/stdpaths.h>
+#include <wx/utils.h>
+
+#ifdef __WXMSW__
+#include <shlobj.h>
+#endif
 
 namespace
 {
@@ -58,6 +64,23 @@ wxConfigBase& PrepareSettingsStore(wxApp& app)
     return *config;
 }
 
+wxString RunFilePath()
+{
+#ifdef __WXMSW__
+    // The user's local application data, under the vendor's name: a run belongs to this machine.
+    wxFileName file(wxStandardPaths::MSWGetShellDir(CSIDL_LOCAL_APPDATA), "run.txt");
+    file.AppendDir(VendorName);
+#else
+    // The user's state folder: kept across starts, but neither settings nor a document.
+    wxString state;
+    if (!wxGetEnv("XDG_STATE_HOME", &state) || !wxIsAbsolutePath(state))
+        state = wxFileName(wxGetHomeDir(), wxString()).GetPath() + "/.local/state";
+    wxFileName file(state, "run.txt");
+#endif
+    file.AppendDir(ApplicationName);
+    return file.GetFullPath();
+}
+
 bool LapmarkApp::OnInit()
 {
     PrepareSettingsStore(*this);
@@ -93,7 +116,10 @@ bool LapmarkApp::OnInit()
     m_locale.AddCatalog("Lapmark");
     wxInitAllImageHandlers();
 
+    // Declared first, so it is there until the window has written its last record.
+    RunJournal journal(RunFilePath());
     LapmarkDialog window(nullptr, wxID_ANY);
+    window.KeepRunIn(journal);
     const wxIconBundle icons = LoadWindowIcons();
     if (!icons.IsEmpty())
         window.SetIcons(icons);

@@ -4,6 +4,7 @@
 #include <wx/intl.h>
 
 class wxConfigBase;
+class wxString;
 
 /// The application: sets up names, settings and language, then runs the main window modally.
 class LapmarkApp : public wxApp
@@ -22,3 +23,8 @@ private:
 /// XDG layout; on Windows the registry branch of vendor and application) with recording of
 /// defaults on; returns the store.
 wxConfigBase& PrepareSettingsStore(wxApp& app);
+
+/// Where the run is written down as it is recorded: run.txt in the user's state folder
+/// ($XDG_STATE_HOME/Lapmark, by default ~/.local/state/Lapmark; on Windows the local application
+/// data's Quillora\Lapmark).
+wxString RunFilePath();

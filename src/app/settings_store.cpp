@@ -1,5 +1,7 @@
 #include "app/settings_store.h"
 
+#include "resources/data_files.h"
+
 #include <wx/filefn.h>
 #include <wx/filename.h>
 #include <wx/log.h>
@@ -20,14 +22,6 @@ protected:
             ++problems;
     }
 };
-
-wxString BackupPath(const wxString& path)
-{
-    wxString candidate = path + ".damaged";
-    for (int n = 2; wxFileName::Exists(candidate); ++n)
-        candidate = wxString::Format("%s.damaged-%d", path, n);
-    return candidate;
-}
 } // namespace
 
 SettingsStore::SettingsStore(const wxString& appName, const wxString& vendorName,
@@ -83,7 +77,7 @@ bool SettingsStore::Flush(bool currentOnly)
 {
     if (m_damaged)
     {
-        const wxString backup = BackupPath(m_path);
+        const wxString backup = DamagedCopyPath(m_path);
         if (!wxFileName::FileExists(m_path) || !wxCopyFile(m_path, backup, false))
         {
             wxLogError("Settings were not saved: \"%s\" could not be read and is kept as it is.",

@@ -9,6 +9,8 @@
 #include "mainwin/time_text.h"
 
 #include <wx/accel.h>
+#include <wx/app.h>
+#include <wx/log.h>
 #include <wx/event.h>
 #include <wx/button.h>
 #include <wx/msgdlg.h>
@@ -37,6 +39,39 @@ wxFont ReadoutFont(int points, const wxString& face)
 {
     return wxFont(points, wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_BOLD, false, face,
                   wxFONTENCODING_DEFAULT);
+}
+
+/// Said once when a run cannot be written down: the window keeps it in memory.
+const char* const RunNotKept = wxTRANSLATE(
+    "Lapmark cannot write this run down (%s). Timing goes on, but the run will not be brought "
+    "back after Lapmark closes: save the laps to keep them.");
+
+/// Tells the user, once, why a run file cannot be used.
+void TellRunProblem(RunJournal::Problem problem, const wxString& detail)
+{
+    switch (problem)
+    {
+    case RunJournal::Problem::None:
+        return;
+    case RunJournal::Problem::Damaged:
+        wxLogWarning(_("The run kept from the last time could not be read, so Lapmark starts a "
+                       "new one. The unreadable file was kept as \"%s\"."),
+                     detail);
+        return;
+    case RunJournal::Problem::InUse:
+        wxLogWarning(_("Another Lapmark window keeps its run in \"%s\". The run of this window "
+                       "will not be brought back after it closes: save the laps to keep them."),
+                     detail);
+        return;
+    case RunJournal::Problem::Unwritable:
+        wxLogWarning(wxGetTranslation(RunNotKept), detail);
+        return;
+    }
+}
+
+RunEvent EventOf(SplitAction action)
+{
+    return action == SplitAction::Split ? RunEvent::Split : RunEvent::Stop;
 }
 
 } // namespace
@@ -151,6 +186,32 @@ LapmarkDialog::LapmarkDialog(wxWindow* parent, wxWindowID id, const Clock& clock
 LapmarkDialog::~LapmarkDialog()
 {
     Timer.Stop();
+    if (!m_journal)
+        return;
+    // Closed while timing: the run comes back stopped at this moment.
+    if (m_state == RunState::Running)
+        m_journal->Record(RunEvent::Close, m_stopwatch.Read(true).total);
+    m_journal->OnWriteFailure(nullptr);
+}
+
+void LapmarkDialog::KeepRunIn(RunJournal& journal)
+{
+    m_journal = &journal;
+    TellRunProblem(journal.OpenProblem(), journal.OpenDetail());
+    // The writer's thread may not touch the window; the application outlives it.
+    journal.OnWriteFailure([](const std::string& reason) {
+        wxTheApp->CallAfter([reason] { wxLogWarning(wxGetTranslation(RunNotKept), wxString(reason)); });
+    });
+    const KeptRun& kept = journal.Kept();
+    if (kept.rows.empty())
+        return;
+    m_splitList->CreateColumns();
+    for (const SplitRecord& row : kept.rows)
+        m_splitList->AddRow(row.action, {row.total, Milliseconds{0}});
+    m_stopwatch.Restore(kept.at);
+    m_state = RunState::Stopped;
+    RefreshDisplays(m_state);
+    UpdateButtonLabels(m_state);
 }
 
 void LapmarkDialog::OnDpiChanged(wxDPIChangedEvent& event)
@@ -232,6 +293,8 @@ void LapmarkDialog::OnTimer(wxTimerEvent&)
 void LapmarkDialog::StartTiming()
 {
     m_stopwatch.Start();
+    if (m_journal)
+        m_journal->Record(RunEvent::Start, m_stopwatch.Read(false).total);
     m_state = StateAfter(m_state, RunCommand::StartTiming);
     Timer.Start(TickMilliseconds, wxTIMER_CONTINUOUS);
 }
@@ -266,6 +329,8 @@ void LapmarkDialog::ConfirmReset()
     m_state = StateAfter(m_state, RunCommand::ConfirmReset, confirmed);
     RefreshDisplays(m_state);
     m_splitList->Clear();
+    if (m_journal)
+        m_journal->Restart();
 }
 
 void LapmarkDialog::UpdateButtonLabels(RunState state)
@@ -308,6 +373,9 @@ void LapmarkDialog::SetReadout(wxStaticText& readout, const wxString& text)
 void LapmarkDialog::AddSplitRow(SplitAction action, const StopwatchReading& at)
 {
     m_splitList->AddRow(action, at);
+    // Stamped and shown first; the journal's own thread takes it to the disk.
+    if (m_journal)
+        m_journal->Record(EventOf(action), at.total);
 }
 
 void LapmarkDialog::OnSelectAll(wxCommandEvent&)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mainwin/clock.h"
+#include "mainwin/run_journal.h"
 #include "mainwin/run_keys.h"
 #include "mainwin/run_state.h"
 #include "mainwin/split_list.h"
@@ -29,6 +30,11 @@ public:
     /// which must outlive the window.
     LapmarkDialog(wxWindow* parent, wxWindowID id, const Clock& clock = s_systemClock);
     ~LapmarkDialog() override;
+
+    /// Brings back the run `journal` kept, stopped, if it has rows, and from now on writes every
+    /// Start, Stop, Split and confirmed Reset down there; tells the user once if the run cannot
+    /// be kept. The journal must outlive the window.
+    void KeepRunIn(RunJournal& journal);
 
     /// The run state, for tests.
     RunState GetRunState() const { return m_state; }
@@ -82,6 +88,8 @@ private:
     wxTimer Timer;
     wxButton* ButtonLang = nullptr;
     wxButton* ButtonStart = nullptr;
+    /// Where the run is written down; none when it is kept in memory only.
+    RunJournal* m_journal = nullptr;
     /// The keys down now, so a run-control key held down presses its button once.
     HeldKeys m_heldKeys;
 

@@ -32,6 +32,11 @@ void Stopwatch::Reset()
     m_elapsed = {Milliseconds{0}, Milliseconds{0}};
 }
 
+void Stopwatch::Restore(const StopwatchReading& kept)
+{
+    m_elapsed = kept;
+}
+
 StopwatchReading Stopwatch::Read(bool running) const
 {
     return running ? At(m_clock.Now()) : m_elapsed;

@@ -25,8 +25,9 @@ public:
     StopwatchReading Stop();
     /// Begins a new lap at this instant and returns the total and the lap that just ended.
     StopwatchReading Split();
-    /// Back to zero.
     void Reset();
+    /// Stopped at `kept`, a reading of an earlier run brought back: Start resumes from it.
+    void Restore(const StopwatchReading& kept);
 
     /// Total and lap from a single clock reading while `running`, so the two agree; the frozen
     /// values otherwise.

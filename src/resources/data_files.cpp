@@ -64,3 +64,11 @@ wxString FindPicture(const wxString& relative, const DataFolders& folders)
     }
     return wxString();
 }
+
+wxString DamagedCopyPath(const wxString& path)
+{
+    wxString candidate = path + ".damaged";
+    for (int n = 2; wxFileName::Exists(candidate); ++n)
+        candidate = wxString::Format("%s.damaged-%d", path, n);
+    return candidate;
+}

@@ -37,3 +37,7 @@ wxString FindPicture(const wxString& relative, const DataFolders& folders = Prog
 
 /// The file system's own name for `path`: UTF-16 on Windows, the file-name encoding elsewhere.
 std::filesystem::path FileSystemPath(const wxString& path);
+
+/// A name beside `path` that no file has yet, for keeping a damaged file aside:
+/// "<path>.damaged", or "<path>.damaged-2" and on when that is taken.
+wxString DamagedCopyPath(const wxString& path);

@@ -2,11 +2,16 @@
  * the wall clock by the numbers of seconds in the file that LAPMARK_CLOCK_SHIFT names ("BOOT
  * WALL", read afresh at every reading), the way a suspend and a change of the system clock move
  * them. "@MS WALL" instead stops the boot-time clock at exactly MS milliseconds, so a test
- * decides what every reading is. Every other clock is left alone. */
+ * decides what every reading is. Every other clock is left alone.
+ * It can slow the disk too: with LAPMARK_SLOW_FLUSH=MS each fdatasync and fsync takes MS
+ * milliseconds, and a clock held still moves on by as much, as the real one would meanwhile; with
+ * LAPMARK_FLUSH_LOG=FILE each one adds the size of the file it made durable to FILE, a line each. */
 #define _GNU_SOURCE
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <stdio.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -52,4 +57,61 @@ int clock_gettime(clockid_t id, struct timespec* now)
             now->tv_sec += id == CLOCK_BOOTTIME ? boot : wall;
     }
     return result;
+}
+
+/* The disk's flush, slowed and logged as the environment asks. */
+static int SlowFlush(int fd, int (*real)(int))
+{
+    const char* slow = getenv("LAPMARK_SLOW_FLUSH");
+    const long long ms = slow ? atoll(slow) : 0;
+    int result = real(fd);
+    if (ms > 0)
+    {
+        struct timespec pause = {ms / 1000, ms % 1000 * 1000000};
+        nanosleep(&pause, NULL);
+        long long boot, wall;
+        int frozen;
+        ReadShifts(&boot, &wall, &frozen);
+        const char* path = getenv("LAPMARK_CLOCK_SHIFT");
+        if (frozen && path)
+        {
+            char next[4096];
+            snprintf(next, sizeof next, "%s.flush", path);
+            FILE* out = fopen(next, "w");
+            if (out)
+            {
+                fprintf(out, "@%lld %lld", boot + ms, wall);
+                fclose(out);
+                rename(next, path);
+            }
+        }
+    }
+    const char* log = getenv("LAPMARK_FLUSH_LOG");
+    struct stat file;
+    if (log && fstat(fd, &file) == 0 && S_ISREG(file.st_mode))
+    {
+        FILE* out = fopen(log, "a");
+        if (out)
+        {
+            fprintf(out, "%lld\n", (long long)file.st_size);
+            fclose(out);
+        }
+    }
+    return result;
+}
+
+int fdatasync(int fd)
+{
+    static int (*real)(int);
+    if (!real)
+        real = (int (*)(int))dlsym(RTLD_NEXT, "fdatasync");
+    return SlowFlush(fd, real);
+}
+
+int fsync(int fd)
+{
+    static int (*real)(int);
+    if (!real)
+        real = (int (*)(int))dlsym(RTLD_NEXT, "fsync");
+    return SlowFlush(fd, real);
 }

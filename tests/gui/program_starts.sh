@@ -50,7 +50,7 @@ expect first_start "a cancelled question stores no choice" grep -qx "ui_language
 
 # A second start by the same user brings the first window to the front (here from under a window
 # over the whole screen) and ends at once with status 0: one window, one run.
-second="cd $build && env HOME=$work/second_start-home XDG_CONFIG_HOME=$work/second_start-home/.config"
+second="cd $build && env HOME=$work/second_start-home XDG_CONFIG_HOME=$work/second_start-home/.config XDG_STATE_HOME=$work/second_start-home/.local/state"
 run_program second_start "$lapmark" "$build" "ui_language=default" "wait=$main" "cover" \
   "run=$second $lapmark > $work/second.out 2>&1; echo \$? > $work/second.status" \
   "top=$main" "count=$main:1" "close=$main"

@@ -8,6 +8,7 @@ it reads matches, then prints it; on a timeout prints what it read last and fail
     row=WINDOW:I:C1|C2|C3         row I (from 0) has cells matching these patterns (re.fullmatch)
     selected=WINDOW:I,J           exactly rows I, J... are reported selected (none: empty)
     buttons=WINDOW:NAME|NAME      every push button in the window has a name, and these are among them
+    shows=WINDOW:NAME=TEXT|...    the labels of these names (the readouts) show these texts
 """
 import re
 import sys
@@ -88,6 +89,11 @@ def check(app, verb, what):
         names = [n.name for n in nodes]
         wanted = rest.split("|")
         return (verb == "named" or all(names)) and all(w in names for w in wanted), "%s: %r" % (verb, names)
+    if verb == "shows":
+        labels = find_all(win, lambda n: n.getRole() == pyatspi.ROLE_LABEL, [])
+        texts = {n.name: n.queryText().getText(0, -1) for n in labels}
+        wanted = dict(pair.split("=", 1) for pair in rest.split("|"))
+        return all(texts.get(k) == v for k, v in wanted.items()), "shows: %r" % texts
     read = read_table(win)
     if read is None:
         return False, "no table in %r" % title

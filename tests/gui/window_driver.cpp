@@ -9,6 +9,8 @@
 //   gone=PATTERN         waits until no such window is mapped (a box its own button closes)
 //   close=PATTERN        waits for it, asks it to close as a window manager's close box does, and
 //                        waits until it is gone
+//   kill=PATTERN         waits for it, ends the program that owns it (its _NET_WM_PID) at once with
+//                        SIGKILL, as a crash or a power cut would, and waits until it is gone
 //   keys=PATTERN:K,K...  waits for it, gives it the input focus and types key combinations such as
 //                        alt+s or Escape, each once the program has handled the one before; fails
 //                        (status 4) if another window holds the focus before a combination
@@ -35,6 +37,7 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <fnmatch.h>
+#include <signal.h>
 
 #include "window_title.h"
 
@@ -181,6 +184,22 @@ void SendProtocol(Window window, Atom protocol, long stamp)
     event.xclient.data.l[1] = stamp;
     event.xclient.data.l[2] = static_cast<long>(window);
     XSendEvent(s_display, window, False, NoEventMask, &event);
+}
+
+/// The process that says it owns `window`, or 0.
+long WindowPid(Window window)
+{
+    Atom type;
+    int format;
+    unsigned long count, after;
+    unsigned char* data = nullptr;
+    long pid = 0;
+    if (XGetWindowProperty(s_display, window, Intern("_NET_WM_PID"), 0, 1, False, XA_CARDINAL,
+                           &type, &format, &count, &after, &data) == Success && data && count == 1)
+        pid = *reinterpret_cast<long*>(data);
+    if (data)
+        XFree(data);
+    return pid;
 }
 
 /// Input events sent since the program last settled.
@@ -480,6 +499,14 @@ int main(int argc, char** argv)
         {
             const Window window = WaitFor(what);
             Close(window);
+            WaitUnmapped(window, what);
+        }
+        else if (verb == "kill")
+        {
+            const Window window = WaitFor(what);
+            const long pid = WindowPid(window);
+            if (pid <= 0 || kill(static_cast<pid_t>(pid), SIGKILL) != 0)
+                Fail(3, "the program of \"" + what + "\" could not be killed");
             WaitUnmapped(window, what);
         }
         else if (verb == "keys")

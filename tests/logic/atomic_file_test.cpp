@@ -1,17 +1,14 @@
 #include "resources/atomic_file.h"
+#include "guards.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <csignal>
 #include <filesystem>
 #include <system_error>
 
-#ifndef _WIN32
-#include <sys/resource.h>
-#endif
 
 namespace fs = std::filesystem;
 
@@ -50,33 +47,6 @@ TEST(AtomicFile, AFailureSaysWhyAndLeavesNothing)
 }
 
 #ifndef _WIN32
-namespace
-{
-/// Lets no file grow past `bytes` (as a full disk would), and puts the limit back.
-class FileSizeLimitGuard
-{
-public:
-    explicit FileSizeLimitGuard(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_previous);
-        m_previousSignal = std::signal(SIGXFSZ, SIG_IGN); // a write past it fails instead
-        rlimit limit = m_previous;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimitGuard()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_previousSignal);
-    }
-    FileSizeLimitGuard(const FileSizeLimitGuard&) = delete;
-    FileSizeLimitGuard& operator=(const FileSizeLimitGuard&) = delete;
-
-private:
-    rlimit m_previous{};
-    void (*m_previousSignal)(int) = nullptr;
-};
-} // namespace
 
 TEST(AtomicFile, AWriteThatFailsHalfwayLeavesTheOldFile)
 {

@@ -106,3 +106,33 @@ private:
     wxString m_vendorName;
     wxStandardPaths::FileLayout m_layout;
 };
+
+#ifndef _WIN32
+#include <csignal>
+#include <sys/resource.h>
+
+/// Lets no file grow past `bytes` (as a full disk would), and puts the limit back.
+class FileSizeLimitGuard
+{
+public:
+    explicit FileSizeLimitGuard(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_previous);
+        m_previousSignal = std::signal(SIGXFSZ, SIG_IGN); // a write past it fails instead
+        rlimit limit = m_previous;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimitGuard()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_previousSignal);
+    }
+    FileSizeLimitGuard(const FileSizeLimitGuard&) = delete;
+    FileSizeLimitGuard& operator=(const FileSizeLimitGuard&) = delete;
+
+private:
+    rlimit m_previous{};
+    void (*m_previousSignal)(int) = nullptr;
+};
+#endif

@@ -5,14 +5,14 @@
 #include <cstdlib>
 #include <string>
 
-/// Every test binary runs with HOME and XDG_CONFIG_HOME in the build tree, never the real user's;
+/// Every test binary runs with HOME, XDG_CONFIG_HOME and XDG_STATE_HOME in the build tree, never the real user's;
 /// under Wine, with a Wine prefix (and so a registry) of its own there.
 inline void ExpectThrowawayHome()
 {
 #ifdef _WIN32
     const char* names[] = {"WINEPREFIX"};
 #else
-    const char* names[] = {"HOME", "XDG_CONFIG_HOME"};
+    const char* names[] = {"HOME", "XDG_CONFIG_HOME", "XDG_STATE_HOME"};
 #endif
     for (const char* name : names)
     {

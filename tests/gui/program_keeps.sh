@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# A run outlives the program: killed (as a crash or a power cut ends it) it comes back at its last
+# row, closed while timing it comes back stopped at the close, both with the buttons as after a
+# Stop and Start resuming it; after a confirmed Reset the next start is a first start's. A disk
+# that takes 200 ms to flush delays no stamp. The boot-time clock is held still and moved by the
+# test (through the clock shim, which also slows and logs the disk's flushes), and each step waits
+# until the run file holds what it should, durably. Read as a screen reader reads the window, in
+# a session bus of its own.
+#   program_keeps.sh LAPMARK WINDOW_DRIVER BUILD_DIR CLOCK_SHIFT_LIBRARY
+set -u
+lapmark=$1 driver=$2 build=$3 clock_shift=$4
+. "$(dirname "$0")/../program_lib.sh"
+main=Lapmark
+clock=$work/clock
+at() { echo "run=printf '@%s 0' $1 > $clock.new && mv $clock.new $clock"; }
+reads() { echo "run=/usr/bin/python3 $(dirname "$0")/screen_reader.py lapmark 30 $* >> $work/keeps.reads 2>&1"; }
+# flushed N: waits until the run file holds N records after its first line, all of them flushed
+# to the disk (the last flush covered the whole file). 60 s bounds a hang.
+flushed() {
+  echo "run=timeout 60 sh -c 'until [ \"\$(wc -l < \$0)\" = $((${1} + 1)) ] && [ \"\$(tail -n 1 \$1)\" = \"\$(stat -c %s \$0)\" ]; do sleep 0.02; done' \$run_file \$flush_log"
+}
+# stopped_at TOTAL LAP ROW...: the window shows these rows and readouts, with Start and Reset.
+stopped_at() {
+  local total=$1 lap=$2 n=0 checks=()
+  shift 2
+  for row; do checks+=("'row=$main:$n:#$((n + 1))|$row'"); n=$((n + 1)); done
+  reads "rows=$main:$n" "${checks[@]}" "'shows=$main:Total time=$total|Lap time=$lap'" "'buttons=$main:Start|Reset'"
+}
+export run_file flush_log
+# keep NAME STEP...: runs the program on NAME's home (the same home each time), run file and log.
+keep() {
+  local name=$1
+  shift
+  run_file=$work/$name-home/.local/state/Lapmark/run.txt flush_log=$work/$name.flushes
+  program_env="-u NO_AT_BRIDGE LD_PRELOAD=$clock_shift LAPMARK_CLOCK_SHIFT=$clock LAPMARK_FLUSH_LOG=$flush_log ${slow:-} ASAN_OPTIONS=${ASAN_OPTIONS:-}:verify_asan_link_order=0" \
+    run_program "$name" "$lapmark" "$build" "ui_language=default" "wait=$main" "$@"
+}
+rm -f "$clock"
+three_splits=("$(flushed 0)" "$(at 100000)" "keys=$main:alt+s" "$(at 101200)" "keys=$main:alt+t"
+  "$(at 102500)" "keys=$main:alt+t" "$(at 103000)" "keys=$main:alt+t" "$(flushed 4)")
+
+# Killed after three splits: back at the last row, stopped.
+keep killed "${three_splits[@]}" "kill=$main"
+expect killed "the driver started, split and killed it (driver said $drove)" test "$drove" -eq 0
+keep killed "$(stopped_at 00:00:03.0 00:00:00.0 "Split|00:00:01.2" "Split|00:00:02.5" "Split|00:00:03.0")" "close=$main"
+ran_cleanly killed
+
+# Closed while timing: back stopped at the close; Start resumes it, and a Yes to Reset clears it.
+keep closed "${three_splits[@]}" "$(at 104000)" "close=$main"
+ran_cleanly closed
+keep closed "$(stopped_at 00:00:04.0 00:00:01.0 "Split|00:00:01.2" "Split|00:00:02.5" "Split|00:00:03.0")" \
+  "$(at 110000)" "keys=$main:alt+s" "$(at 111000)" "keys=$main:alt+s" \
+  "$(stopped_at 00:00:05.0 00:00:02.0 "Split|00:00:01.2" "Split|00:00:02.5" "Split|00:00:03.0" "Stop|00:00:05.0")" \
+  "keys=$main:alt+t" "keys=Confirm:alt+y" "gone=Confirm" "$(flushed 0)" "close=$main"
+ran_cleanly closed
+keep closed "$(stopped_at 00:00:00.0 00:00:00.0)" "close=$main"
+ran_cleanly closed
+
+# Two presses 50 ms apart while the disk takes 200 ms a flush: both stamped at the press.
+slow=LAPMARK_SLOW_FLUSH=200 keep slow "$(flushed 0)" "$(at 100000)" "keys=$main:alt+s" "$(flushed 1)" \
+  "$(at 101000)" "repeat=$main:alt+t:2:50" "$(flushed 3)" "$(at 102000)" "keys=$main:alt+s" "$(flushed 4)" \
+  "$(stopped_at 00:00:02.0 00:00:01.0 "Split|00:00:01.0" "Split|00:00:01.0" "Stop|00:00:02.0")" "close=$main"
+ran_cleanly slow
+
+[ "$failures" -eq 0 ] || sed 's/^/    /' "$work/keeps.reads" 2>/dev/null | tail -20
+finish
