@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Starts, uses and closes the real program with damaged pictures, catalogs and settings and an
-# unusable working directory. Every run must end with status 0 (a sanitizer build turns a crash,
+# Starts, uses and closes the real program with damaged pictures, catalogs, settings and run files
+# and an unusable working directory. Every run must end with status 0 (a sanitizer build turns a crash,
 # a memory error or a leak into another status), and the stored language must survive. Every box
 # the damage brings up is waited for and closed; where none comes, no step expects one.
 # Needs a display (xvfb-run). The groups are independent, so ctest runs them side by side.
@@ -76,6 +76,13 @@ settings_case() {
   expect "$name" "the settings file is unchanged" cmp -s "$work/$name.original" "$settings"
 }
 folder_for_settings() { mkdir -p "$settings"; }
+damaged_run_file() {
+  run_file=$home/.local/state/Lapmark/run.txt
+  mkdir -p "${run_file%/*}"
+  damage "$run_file" random
+  cp "$run_file" "$work/$name.original"
+}
+file_for_state_folder() { mkdir -p "$home/.local/state"; echo "not a folder" > "$home/.local/state/Lapmark"; }
 file_for_folder() { rm -rf "$home/.config/Lapmark"; echo "not a folder" > "$home/.config/Lapmark"; }
 
 # Settings files the program cannot make sense of are left exactly as they were, and so is a
@@ -110,6 +117,24 @@ settings() {
   prepare_home=
   ran_cleanly "$name"
   expect "$name" "the file in the folder's place is untouched" grep -qx "not a folder" "$home/.config/Lapmark"
+
+  # A run file that is no run file: kept aside as it was, reported once, and a new run started.
+  name=run-damaged
+  prepare_home=damaged_run_file
+  run_program "$name" "$dir/lapmark" "$dir" "ui_language=default" "close=Lapmark Warning" "${use[@]}"
+  prepare_home=
+  ran_cleanly "$name"
+  expect "$name" "the damaged run file is kept aside as it was" cmp -s "$work/$name.original" "$run_file.damaged"
+  expect "$name" "and a new run written down" grep -q "^Lapmark run" "$run_file"
+
+  # A state folder that cannot be written (a file stands in its place): reported once, and the
+  # run goes on in memory.
+  name=run-unwritable
+  prepare_home=file_for_state_folder
+  run_program "$name" "$dir/lapmark" "$dir" "ui_language=default" "close=Lapmark Warning" "${use[@]}"
+  prepare_home=
+  ran_cleanly "$name"
+  expect "$name" "the file in the folder's place is untouched" grep -qx "not a folder" "$home/.local/state/Lapmark"
 
   # A working directory that cannot be read any more (removed while the program starts in it).
   name=cwd-unreadable

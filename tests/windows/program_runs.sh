@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs the real Lapmark.exe of the portable zip under Wine, the way a Windows user starts it from
-# another folder, and drives it: Wine's windows are X11 windows, so the window driver types into
+# another folder, and drives it (killing it once, to see its run come back): Wine's windows are X11 windows, so the window driver types into
 # them, and window_state.exe reads what they show from the Windows side. Needs a display
 # (xvfb-run) and the test's Wine prefix in WINEPREFIX.
 #   program_runs.sh ZIP WINDOW_DRIVER WINDOW_STATE_EXE
@@ -32,6 +32,20 @@ check "Start" drive "keys=$main:alt+s"
 check "starts timing" shows "$main" "has=停止(&S)" "has=スプリット(&T)"
 check "two splits" drive "keys=$main:alt+t,alt+t"
 check "make two rows" shows "$main" "rows=2"
+# Killed while timing, as a crash or a power cut ends it: the next start brings both rows back,
+# stopped, as they were.
+check "the two rows are copied" drive "keys=$main:ctrl+c" "clipboard=$work/before.txt"
+run_file=$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/Quillora/Lapmark/run.txt
+check "and written down: a first line and a start, then a record a row" \
+  timeout 60 sh -c "until [ \"\$(wc -l < '$run_file' 2>/dev/null)\" = 4 ]; do sleep 0.05; done"
+check "the program is killed" drive "kill=$main"
+end_program
+start_program "$work/lapmark.out" "$work/elsewhere" wine "$work/Lapmark/Lapmark.exe"
+check "the next start shows both rows, stopped" shows "$main" "rows=2" "has=開始(&S)" "has=リセット(&T)"
+check "with the same totals" drive "keys=$main:ctrl+c" "clipboard=$work/after.txt"
+check "the copies agree" cmp "$work/before.txt" "$work/after.txt"
+check "Start resumes" drive "keys=$main:alt+s"
+check "timing" shows "$main" "has=停止(&S)" "rows=2"
 # A second start brings this window to the front (from behind Notepad) and ends at once with
 # status 0: still one window, the same two rows.
 wine notepad > /dev/null 2>&1 &
