@@ -82,6 +82,21 @@ damaged_run_file() {
   damage "$run_file" random
   cp "$run_file" "$work/$name.original"
 }
+# run_record EVENT TOTAL: a run file's record, with its checksum (32-bit FNV-1a of the rest).
+run_record() {
+  local text="$1 $2" hash=2166136261 i byte
+  for ((i = 0; i < ${#text}; i++)); do
+    printf -v byte '%d' "'${text:i:1}"
+    hash=$(( ((hash ^ byte) * 16777619) & 0xFFFFFFFF ))
+  done
+  printf '%s %08x\n' "$text" "$hash"
+}
+nearly_full_run_file() { # a run of 59 rows in 1,021 bytes: the next record takes it past 1 KiB
+  run_file=$home/.local/state/Lapmark/run.txt
+  mkdir -p "${run_file%/*}"
+  { printf 'Lapmark run 1\n'; run_record S 0
+    for i in $(seq 1 59); do run_record L $((i * 1000)); done; } > "$run_file"
+}
 file_for_state_folder() { mkdir -p "$home/.local/state"; echo "not a folder" > "$home/.local/state/Lapmark"; }
 file_for_folder() { rm -rf "$home/.config/Lapmark"; echo "not a folder" > "$home/.config/Lapmark"; }
 
@@ -135,6 +150,18 @@ settings() {
   prepare_home=
   ran_cleanly "$name"
   expect "$name" "the file in the folder's place is untouched" grep -qx "not a folder" "$home/.local/state/Lapmark"
+
+  # A disk that fills up (a file-size limit stands in) as the run is written down: reported once,
+  # the run goes on in the window, and no part of it is left to come back as if it were the whole.
+  name=run-full-disk
+  printf '#!/bin/sh\ntrap "" XFSZ\nulimit -f 1\nexec "${0%%%%-full-disk}" "$@"\n' > "$dir/lapmark-full-disk"
+  chmod +x "$dir/lapmark-full-disk"
+  prepare_home=nearly_full_run_file
+  run_program "$name" "$dir/lapmark-full-disk" "$dir" "ui_language=default" "keys=$main:alt+s" \
+    "close=Lapmark Warning" "keys=$main:alt+t,alt+s" "close=$main"
+  prepare_home=
+  ran_cleanly "$name"
+  expect "$name" "the run file is left empty" test ! -s "$run_file"
 
   # A working directory that cannot be read any more (removed while the program starts in it).
   name=cwd-unreadable

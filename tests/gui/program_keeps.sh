@@ -50,7 +50,9 @@ keep closed "${three_splits[@]}" "$(at 104000)" "close=$main"
 ran_cleanly closed
 keep closed "$(stopped_at 00:00:04.0 00:00:01.0 "Split|00:00:01.2" "Split|00:00:02.5" "Split|00:00:03.0")" \
   "$(at 110000)" "keys=$main:alt+s" "$(at 111000)" "keys=$main:alt+s" \
-  "$(stopped_at 00:00:05.0 00:00:02.0 "Split|00:00:01.2" "Split|00:00:02.5" "Split|00:00:03.0" "Stop|00:00:05.0")" \
+  "$(flushed 7)" "close=$main"
+ran_cleanly closed
+keep closed "$(stopped_at 00:00:05.0 00:00:02.0 "Split|00:00:01.2" "Split|00:00:02.5" "Split|00:00:03.0" "Stop|00:00:05.0")" \
   "keys=$main:alt+t" "keys=Confirm:alt+y" "gone=Confirm" "$(flushed 0)" "close=$main"
 ran_cleanly closed
 keep closed "$(stopped_at 00:00:00.0 00:00:00.0)" "close=$main"
