@@ -56,9 +56,16 @@ add_test(NAME program_list COMMAND ${LAPMARK_XVFB} ${DBUS_RUN_SESSION} -- ${CMAK
 # A run kept across a kill, a close and a reset, and a slow disk: read through AT-SPI too.
 add_test(NAME program_keeps COMMAND ${LAPMARK_XVFB} ${DBUS_RUN_SESSION} -- ${CMAKE_CURRENT_SOURCE_DIR}/gui/program_keeps.sh
   $<TARGET_FILE:lapmark> $<TARGET_FILE:window_driver> ${CMAKE_BINARY_DIR} $<TARGET_FILE:clock_shift>)
+# On a Wayland session: sway, headless, with Xwayland; the accessibility bus in a session bus.
+add_executable(x11_state_recorder gui/x11_state_recorder.c)
+target_link_libraries(x11_state_recorder PRIVATE X11::X11 X11::Xtst)
+add_test(NAME program_wayland COMMAND ${DBUS_RUN_SESSION} -- ${CMAKE_CURRENT_SOURCE_DIR}/gui/program_wayland.sh
+  $<TARGET_FILE:lapmark> ${CMAKE_BINARY_DIR} $<TARGET_FILE:clock_shift> $<TARGET_FILE:x11_state_recorder>
+  ${CMAKE_SOURCE_DIR}/data/${LAPMARK_APP_ID}.desktop)
+set_tests_properties(program_wayland PROPERTIES SKIP_RETURN_CODE 77)
 # The whole-program tests start first (a higher cost), so the short ones fill in beside them.
 # Their TIMEOUTs, like every one here, only end a hang; none is a verdict on speed.
-set_tests_properties(program_runs program_starts program_keys program_list program_keeps PROPERTIES TIMEOUT 900 COST 40
+set_tests_properties(program_runs program_starts program_keys program_list program_keeps program_wayland PROPERTIES TIMEOUT 900 COST 40
   ENVIRONMENT "${LAPMARK_TEST_ENV}")
 
 # Every catalog of po/LINGUAS passes gettext's own checks and translates every text the sources use.
@@ -91,6 +98,6 @@ set_tests_properties(package PROPERTIES TIMEOUT 600 SKIP_RETURN_CODE 77 ENVIRONM
 # driven), package (installing and packaging).
 set_property(TEST catalogs include_floors PROPERTY LABELS logic)
 set_property(TEST gui_tests PROPERTY LABELS gui)
-set_property(TEST program_runs program_starts program_keys program_list program_keeps robustness_pictures
+set_property(TEST program_runs program_starts program_keys program_list program_keeps program_wayland robustness_pictures
   robustness_catalogs-ja robustness_catalogs-zh_CN robustness_settings PROPERTY LABELS program)
 set_property(TEST install package PROPERTY LABELS package)

@@ -3,6 +3,7 @@
 #include "about/accessible_name.h"
 #include "about/link_opener.h"
 #include "about/link_target.h"
+#include "about/stay_on_top.h"
 #include "about/vendor.h"
 #include "about/version_info.h"
 #include "resources/data_files.h"
@@ -101,6 +102,10 @@ AboutDlg::AboutDlg(wxWindow* parent, wxWindowID id)
     m_buildInfoText = new wxStaticText(this, ID_STATICTEXT5, _("wx-build-info"),
                                        wxDefaultPosition, wxDefaultSize, 0, "ID_STATICTEXT5");
     column->Add(m_buildInfoText, 0, wxALL | wxEXPAND, 5);
+    // Only where the desktop cannot keep the main window above others.
+    const wxString onTop = StayOnTopNote();
+    if (!onTop.empty())
+        column->Add(new wxStaticText(this, wxID_ANY, onTop), 0, wxLEFT | wxRIGHT | wxEXPAND, 5);
     column->Add(0, 0, 1, wxALIGN_CENTER_HORIZONTAL, 4);
     // The toolkit's links open their addresses themselves: what a catalog gives for them is
     // checked first.

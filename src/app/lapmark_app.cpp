@@ -1,5 +1,6 @@
 #include "app/lapmark_app.h"
 
+#include "about/stay_on_top.h"
 #include "app/app_names.h"
 #include "app/settings_store.h"
 #include "app/single_instance.h"
@@ -19,8 +20,16 @@
 #include <wx/stdpaths.h>
 #include <wx/utils.h>
 
+#include <cstdio>
+
 #ifdef __WXMSW__
 #include <shlobj.h>
+#else
+#include "app/display_backend.h"
+
+#include <gdk/gdk.h>
+
+#include <cstdlib>
 #endif
 
 namespace
@@ -62,6 +71,21 @@ wxConfigBase& PrepareSettingsStore(wxApp& app)
     wxConfigBase* config = wxConfigBase::Get();
     config->SetRecordDefaults(true);
     return *config;
+}
+
+void PrepareDisplay()
+{
+#ifndef __WXMSW__
+    // The desktop matches a window to its entry by the Wayland app_id, which is the program's
+    // name, so that is the entry's; on X11 by the window's class, which the toolkit makes the
+    // application's name, "Lapmark", and the entry's StartupWMClass says so.
+    g_set_prgname(DesktopId);
+    const std::string backends = PreferredDisplayBackends(
+        std::getenv("GDK_BACKEND"), std::getenv("WAYLAND_DISPLAY"), std::getenv("DISPLAY"));
+    // For this process only: a browser it opens chooses for itself.
+    if (!backends.empty())
+        gdk_set_allowed_backends(backends.c_str());
+#endif
 }
 
 wxString RunFilePath()
@@ -114,6 +138,10 @@ bool LapmarkApp::OnInit()
         translations->AddStdCatalog();
     }
     m_locale.AddCatalog("Lapmark");
+    // Said once, where a user starting from a terminal sees it; the About box says it too.
+    const wxString onTop = StayOnTopNote();
+    if (!onTop.empty())
+        std::fprintf(stderr, "%s\n", onTop.utf8_str().data());
     wxInitAllImageHandlers();
 
     // Declared first, so it is there until the window has written its last record.

@@ -24,6 +24,10 @@ private:
 /// defaults on; returns the store.
 wxConfigBase& PrepareSettingsStore(wxApp& app);
 
+/// Before the toolkit starts: the program's desktop identity, and on a Wayland session with
+/// Xwayland the X11 backend first, so the window can stay above others. Nothing on Windows.
+void PrepareDisplay();
+
 /// Where the run is written down as it is recorded: run.txt in the user's state folder
 /// ($XDG_STATE_HOME/Lapmark, by default ~/.local/state/Lapmark; on Windows the local application
 /// data's Quillora\Lapmark).

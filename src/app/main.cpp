@@ -61,6 +61,7 @@ int main(int argc, char** argv)
         return request.exitStatus;
     wxLog::SetVerbose(request.verbose);
     ReportFailedChecks();
+    PrepareDisplay();
     return RunToolkit(argc, argv);
 }
 

@@ -13,7 +13,7 @@ lapmark=$1 driver=$2 build=$3 clock_shift=$4
 main=Lapmark
 clock=$work/clock
 at() { echo "run=printf '@%s 0' $1 > $clock.new && mv $clock.new $clock"; }
-reads() { echo "run=/usr/bin/python3 $(dirname "$0")/screen_reader.py lapmark 30 $* >> $work/keeps.reads 2>&1"; }
+reads() { echo "run=/usr/bin/python3 $(dirname "$0")/screen_reader.py example.quillora.Lapmark 30 $* >> $work/keeps.reads 2>&1"; }
 # flushed N: waits until the run file holds N records after its first line, all of them flushed
 # to the disk (the last flush covered the whole file). 60 s bounds a hang.
 flushed() {

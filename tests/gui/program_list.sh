@@ -13,7 +13,7 @@ main=Lapmark
 clock=$work/clock
 at() { echo "run=printf '@%s 0' $1 > $clock.new && mv $clock.new $clock"; }
 # reads CHECK...: waits until the screen reader's view holds (30 s bounds a hang)
-reads() { echo "run=/usr/bin/python3 $(dirname "$0")/screen_reader.py lapmark 30 $* >> $work/list.reads 2>&1"; }
+reads() { echo "run=/usr/bin/python3 $(dirname "$0")/screen_reader.py example.quillora.Lapmark 30 $* >> $work/list.reads 2>&1"; }
 
 steps=("$(at 100000)" "keys=$main:alt+s" "$(at 101200)" "keys=$main:alt+t" "$(at 102500)" "keys=$main:alt+t"
   "$(at 103000)" "keys=$main:alt+s"

@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# Lapmark on a Wayland session, under a real compositor (sway, headless) with Xwayland. With both
+# displays there it uses Xwayland, so a window manager can keep it above others: its window is an
+# Xwayland window, it asks for _NET_WM_STATE_ABOVE (sway itself keeps no window above, and takes
+# the state out again, so the request is read as the program sent it) and its class is the desktop
+# entry's StartupWMClass. With GDK_BACKEND=wayland it runs natively: its app_id is the desktop
+# entry's name, it says once that it cannot stay on top, and a split and a stop from the keyboard
+# are stamped exactly (the boot-time clock held still by the clock shim; the rows read as a screen
+# reader reads them). Every wait is on the compositor's window tree, the accessibility tree or a
+# file. sway refuses to run as root: it runs as an unprivileged user made for it, and lets root's
+# X clients in.
+#   program_wayland.sh LAPMARK BUILD_DIR CLOCK_SHIFT_LIBRARY STATE_RECORDER DESKTOP_ENTRY
+set -u
+lapmark=$1 build=$2 clock_shift=$3 recorder=$4 entry=$5
+. "$(dirname "$0")/../program_lib.sh"
+user=lapmark-wayland
+if [ "$(id -u)" -ne 0 ]; then echo "needs root, to run the compositor as a user of its own"; exit 77; fi
+id "$user" > /dev/null 2>&1 || useradd --system --create-home --shell /usr/sbin/nologin "$user" || exit 1
+desktop_id=$(basename "$entry" .desktop)
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+note="This desktop does not let Lapmark stay above other windows."
+
+# The compositor, in a runtime folder of its user's; its Xwayland lets root's clients in.
+chmod 711 "$work"
+runtime=$work/runtime
+mkdir -p "$runtime" && chown "$user" "$runtime" && chmod 700 "$runtime"
+printf '%s\n' "xwayland force" \
+  "exec sh -c 'xhost +si:localuser:root && echo \$DISPLAY > $runtime/display'" > "$work/sway.config"
+chmod 644 "$work/sway.config"
+setpriv --reuid="$user" --regid="$(id -g "$user")" --init-groups env -i PATH="$PATH" HOME="$(eval echo ~"$user")" \
+  XDG_RUNTIME_DIR="$runtime" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
+  sway -c "$work/sway.config" > "$work/sway.out" 2>&1 &
+helper_pid=$!
+timeout 60 sh -c "until [ -s $runtime/display ]; do sleep 0.05; done" || { cat "$work/sway.out"; exit 1; }
+export SWAYSOCK
+SWAYSOCK=$(ls "$runtime"/sway-ipc.*.sock)
+x11=$(cat "$runtime/display")
+windows() { "$(dirname "$0")/wayland_windows.py" 60 "$@"; }
+mkdir -p "$work/home/.config/Lapmark"
+echo "ui_language=default" > "$work/home/.config/Lapmark/Lapmark.conf"
+# lapmark NAME VAR=VALUE...: starts Lapmark in the session, on both displays, with these variables
+# and a fresh run.
+lapmark() {
+  local name=$1
+  shift
+  rm -rf "$work/home/.local"
+  start_program "$work/$name.out" "$build" env -u GDK_BACKEND HOME="$work/home" \
+    XDG_CONFIG_HOME="$work/home/.config" XDG_STATE_HOME="$work/home/.local/state" \
+    XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY=wayland-1 DISPLAY="$x11" "$@" "$lapmark"
+}
+# closes NAME CRITERIA: closes its window as the compositor's close does; it ends with status 0,
+# having said the note COUNT times.
+closes() {
+  local name=$1 criteria=$2 count=$3
+  expect "$name" "its window is closed" swaymsg -q "$criteria kill"
+  end_program
+  expect "$name" "it ended with status 0 (got $status)" test "$status" -eq 0
+  expect "$name" "it said it cannot stay on top $count times" test "$(grep -c -F "$note" "$work/$name.out")" -eq "$count"
+}
+
+# Both displays: Xwayland, above, the entry's class.
+DISPLAY=$x11 "$recorder" "$work/states" "$work/recording" &
+recorder_pid=$!
+timeout 60 sh -c "until [ -e $work/recording ]; do sleep 0.05; done"
+lapmark xwayland
+view=$(windows name=Lapmark shell=xwayland)
+expect xwayland "the window is an Xwayland window" test -n "$view"
+window=$(printf '%s' "$view" | /usr/bin/python3 -c 'import json, sys; print(hex(json.load(sys.stdin)["window"]))')
+expect xwayland "its class is the desktop entry's StartupWMClass ($wm_class)" windows name=Lapmark "class=$wm_class"
+expect xwayland "it asked to stay above other windows" grep -q "^$window .*_NET_WM_STATE_ABOVE" "$work/states"
+closes xwayland "[class=\"$wm_class\"]" 0
+kill "$recorder_pid"
+
+# GDK_BACKEND=wayland: native, its app_id, the note once, exact stamps from the keyboard.
+clock=$work/clock
+at() { printf '@%s 0' "$1" > "$clock.new" && mv "$clock.new" "$clock"; }
+reads() { /usr/bin/python3 "$(dirname "$0")/screen_reader.py" "$desktop_id" 60 "$@" >> "$work/native.reads" 2>&1; }
+key() { XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=wayland-1 wtype -M alt -k "$1" -m alt; }
+# A keyboard that stays (a virtual one, idle), so the window has the keyboard before the first key
+# and keeps it between keys: each key's own device comes and goes.
+XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=wayland-1 wtype -s 3600000 &
+keyboard_pid=$!
+timeout 60 sh -c 'until swaymsg -r -t get_seats | grep -q "capabilities.: [1-9]"; do sleep 0.05; done'
+at 100000
+lapmark native NO_AT_BRIDGE=0 GDK_BACKEND=wayland LD_PRELOAD="$clock_shift" LAPMARK_CLOCK_SHIFT="$clock" \
+  ASAN_OPTIONS="${ASAN_OPTIONS:-}:verify_asan_link_order=0"
+expect native "the window is a native Wayland window with the entry's name as its app_id" \
+  windows name=Lapmark shell=xdg_shell "app_id=$desktop_id"
+expect native "Alt+S starts" key s
+expect native "timing" reads "buttons=Lapmark:Stop|Split"
+at 101200
+expect native "Alt+T splits" key t
+expect native "a row" reads "rows=Lapmark:1"
+at 102000
+expect native "Alt+S stops" key s
+expect native "both rows stamped at their keys" reads "rows=Lapmark:2" "row=Lapmark:0:#1|Split|00:00:01.2" \
+  "row=Lapmark:1:#2|Stop|00:00:02.0"
+closes native "[app_id=\"$desktop_id\"]" 1
+kill "$keyboard_pid"
+[ "$failures" -eq 0 ] || sed 's/^/    /' "$work/native.reads" 2>/dev/null | tail -20
+
+finish
