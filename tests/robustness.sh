@@ -154,7 +154,7 @@ settings() {
   # A disk that fills up (a file-size limit stands in) as the run is written down: reported once,
   # the run goes on in the window, and no part of it is left to come back as if it were the whole.
   name=run-full-disk
-  printf '#!/bin/sh\ntrap "" XFSZ\nulimit -f 1\nexec "${0%%%%-full-disk}" "$@"\n' > "$dir/lapmark-full-disk"
+  printf '#!/bin/bash\ntrap "" XFSZ\nulimit -f 1 # KiB\nexec "${0%%%%-full-disk}" "$@"\n' > "$dir/lapmark-full-disk"
   chmod +x "$dir/lapmark-full-disk"
   prepare_home=nearly_full_run_file
   run_program "$name" "$dir/lapmark-full-disk" "$dir" "ui_language=default" "keys=$main:alt+s" \

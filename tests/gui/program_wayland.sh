@@ -7,34 +7,16 @@
 # entry's name, it says once that it cannot stay on top, and a split and a stop from the keyboard
 # are stamped exactly (the boot-time clock held still by the clock shim; the rows read as a screen
 # reader reads them). Every wait is on the compositor's window tree, the accessibility tree or a
-# file. sway refuses to run as root: it runs as an unprivileged user made for it, and lets root's
-# X clients in.
+# file.
 #   program_wayland.sh LAPMARK BUILD_DIR CLOCK_SHIFT_LIBRARY STATE_RECORDER DESKTOP_ENTRY
 set -u
 lapmark=$1 build=$2 clock_shift=$3 recorder=$4 entry=$5
 . "$(dirname "$0")/../program_lib.sh"
-user=lapmark-wayland
-if [ "$(id -u)" -ne 0 ]; then echo "needs root, to run the compositor as a user of its own"; exit 77; fi
-id "$user" > /dev/null 2>&1 || useradd --system --create-home --shell /usr/sbin/nologin "$user" || exit 1
+. "$(dirname "$0")/wayland_session.sh"
+wayland_session || exit
 desktop_id=$(basename "$entry" .desktop)
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
 note="This desktop does not let Lapmark stay above other windows."
-
-# The compositor, in a runtime folder of its user's; its Xwayland lets root's clients in.
-chmod 711 "$work"
-runtime=$work/runtime
-mkdir -p "$runtime" && chown "$user" "$runtime" && chmod 700 "$runtime"
-printf '%s\n' "xwayland force" \
-  "exec sh -c 'xhost +si:localuser:root && echo \$DISPLAY > $runtime/display'" > "$work/sway.config"
-chmod 644 "$work/sway.config"
-setpriv --reuid="$user" --regid="$(id -g "$user")" --init-groups env -i PATH="$PATH" HOME="$(eval echo ~"$user")" \
-  XDG_RUNTIME_DIR="$runtime" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
-  sway -c "$work/sway.config" > "$work/sway.out" 2>&1 &
-helper_pid=$!
-timeout 60 sh -c "until [ -s $runtime/display ]; do sleep 0.05; done" || { cat "$work/sway.out"; exit 1; }
-export SWAYSOCK
-SWAYSOCK=$(ls "$runtime"/sway-ipc.*.sock)
-x11=$(cat "$runtime/display")
 windows() { "$(dirname "$0")/wayland_windows.py" 60 "$@"; }
 mkdir -p "$work/home/.config/Lapmark"
 echo "ui_language=default" > "$work/home/.config/Lapmark/Lapmark.conf"
