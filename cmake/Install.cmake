@@ -6,7 +6,7 @@ foreach(lang ${LAPMARK_LINGUAS})
           DESTINATION ${CMAKE_INSTALL_LOCALEDIR}/${lang}/LC_MESSAGES)
 endforeach()
 install(FILES ${lapmark_pictures} DESTINATION ${CMAKE_INSTALL_DATADIR}/lapmark/img)
-install(FILES data/${LAPMARK_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_BINARY_DIR}/${LAPMARK_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_BINARY_DIR}/${LAPMARK_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size 16 32 48 64 128 256)
   install(FILES data/icons/lapmark-${size}.png

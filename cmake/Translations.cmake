@@ -23,21 +23,35 @@ foreach(lang ${LAPMARK_LINGUAS})
 endforeach()
 add_custom_target(catalogs ALL DEPENDS ${lapmark_catalogs})
 
-file(GLOB_RECURSE lapmark_translatable RELATIVE ${CMAKE_SOURCE_DIR} CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/src/*.cpp ${CMAKE_SOURCE_DIR}/src/*.h)
-list(SORT lapmark_translatable)
+# The desktop entry and the metainfo carry every catalog's translations (msgfmt reads po/LINGUAS).
+set(lapmark_po_files)
+foreach(lang ${LAPMARK_LINGUAS})
+  list(APPEND lapmark_po_files ${CMAKE_SOURCE_DIR}/po/${lang}.po)
+endforeach()
+set(lapmark_desktop_entry ${CMAKE_BINARY_DIR}/${LAPMARK_APP_ID}.desktop)
+set(lapmark_metainfo ${CMAKE_BINARY_DIR}/${LAPMARK_APP_ID}.metainfo.xml)
+add_custom_command(OUTPUT ${lapmark_desktop_entry}
+  COMMAND ${MSGFMT} --desktop --template=${CMAKE_SOURCE_DIR}/data/${LAPMARK_APP_ID}.desktop.in
+          -d ${CMAKE_SOURCE_DIR}/po -o ${lapmark_desktop_entry}
+  DEPENDS ${CMAKE_SOURCE_DIR}/data/${LAPMARK_APP_ID}.desktop.in ${lapmark_po_files} ${CMAKE_SOURCE_DIR}/po/LINGUAS
+  COMMENT "Translating the desktop entry")
+add_custom_command(OUTPUT ${lapmark_metainfo}
+  COMMAND ${MSGFMT} --xml --template=${CMAKE_BINARY_DIR}/generated/${LAPMARK_APP_ID}.metainfo.xml
+          -d ${CMAKE_SOURCE_DIR}/po -o ${lapmark_metainfo}
+  DEPENDS ${CMAKE_BINARY_DIR}/generated/${LAPMARK_APP_ID}.metainfo.xml ${lapmark_po_files} ${CMAKE_SOURCE_DIR}/po/LINGUAS
+  COMMENT "Translating the metainfo")
+add_custom_target(desktop_files ALL DEPENDS ${lapmark_desktop_entry} ${lapmark_metainfo})
+
 if(XGETTEXT)
   add_custom_target(pot
-    COMMAND ${XGETTEXT} -C -k_ -kwxTRANSLATE -kwxGetTranslation --add-comments=TRANSLATORS
-            --from-code=UTF-8 --package-name=Lapmark --package-version=${PROJECT_VERSION}
-            -o po/Lapmark.pot ${lapmark_translatable}
+    COMMAND ${CMAKE_SOURCE_DIR}/po/extract.sh ${CMAKE_SOURCE_DIR} po/Lapmark.pot ${PROJECT_VERSION}
     WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
     COMMENT "Regenerating po/Lapmark.pot")
 endif()
 if(MSGMERGE)
   set(lapmark_merge_commands)
   foreach(lang ${LAPMARK_LINGUAS})
-    list(APPEND lapmark_merge_commands COMMAND ${MSGMERGE} --update --backup=none po/${lang}.po po/Lapmark.pot)
+    list(APPEND lapmark_merge_commands COMMAND ${MSGMERGE} --update --backup=none --add-location=file po/${lang}.po po/Lapmark.pot)
   endforeach()
   add_custom_target(update-po ${lapmark_merge_commands}
     WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}

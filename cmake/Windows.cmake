@@ -22,6 +22,15 @@ foreach(lang ${LAPMARK_LINGUAS})
   list(APPEND lapmark_package_copies COMMAND ${CMAKE_COMMAND} -E copy
     ${CMAKE_BINARY_DIR}/locales/${lang}/LC_MESSAGES/Lapmark.mo
     ${lapmark_package_dir}/locales/${lang}/LC_MESSAGES/Lapmark.mo)
+  # The toolkit's own texts (Cancel, and the other standard buttons and boxes), compiled from the
+  # same source as the toolkit itself.
+  set(lapmark_toolkit_catalog ${LAPMARK_TOOLKIT}/share/locale/${lang}/LC_MESSAGES/wxstd-3.2.mo)
+  if(NOT EXISTS ${lapmark_toolkit_catalog})
+    message(FATAL_ERROR "The toolkit has no ${lang} catalog: ${lapmark_toolkit_catalog}")
+  endif()
+  list(APPEND lapmark_package_copies COMMAND ${CMAKE_COMMAND} -E copy ${lapmark_toolkit_catalog}
+    ${lapmark_package_dir}/locales/${lang}/LC_MESSAGES/wxstd-3.2.mo)
+  list(APPEND lapmark_toolkit_catalogs ${lapmark_toolkit_catalog})
 endforeach()
 add_custom_command(OUTPUT ${lapmark_package_dir}/Lapmark.exe
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${lapmark_package_dir}
@@ -30,7 +39,7 @@ add_custom_command(OUTPUT ${lapmark_package_dir}/Lapmark.exe
   COMMAND ${CMAKE_COMMAND} -E copy ${lapmark_pictures} ${lapmark_package_dir}/img/
   ${lapmark_package_copies}
   COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_BINARY_DIR}/generated/License.txt ${lapmark_package_dir}/
-  DEPENDS lapmark ${lapmark_catalogs} ${lapmark_pictures} ${CMAKE_BINARY_DIR}/generated/License.txt
+  DEPENDS lapmark ${lapmark_catalogs} ${lapmark_toolkit_catalogs} ${lapmark_pictures} ${CMAKE_BINARY_DIR}/generated/License.txt
   COMMENT "Gathering the Windows package")
 add_custom_command(OUTPUT ${lapmark_zip}
   COMMAND ${CMAKE_COMMAND} -E rm -f ${lapmark_zip}

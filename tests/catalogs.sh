@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Checks every catalog named in po/LINGUAS with gettext's own tools: it compiles cleanly (format
-# strings and accelerators included), it translates every text the sources hand to the catalog,
-# with no fuzzy or untranslated entry, and the build compiled it where the program loads it.
+# Checks the template and every catalog named in po/LINGUAS with gettext's own tools: the
+# template is what the sources hold now; each catalog compiles cleanly (format strings and
+# accelerators included), translates every text with no fuzzy or untranslated entry, is merged
+# with the template, and the build compiled it where the program loads it.
 #   catalogs.sh SOURCE_DIR BUILD_DIR
 set -u
 source=$1 build=$2
@@ -9,10 +10,14 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 . "$(dirname "$0")/checks.sh"
 
-# The texts the sources use now, whatever po/Lapmark.pot says.
-(cd "$source" && find src -name '*.cpp' -o -name '*.h' | sort |
-  xargs xgettext -C -k_ -kwxTRANSLATE -kwxGetTranslation --from-code=UTF-8 -o "$work/used.pot")
+# The texts the sources, the desktop entry and the metainfo use now, extracted as the build's pot
+# target does; the committed template must be the same (header aside), or a translator updating
+# against it would lose texts.
+"$source/po/extract.sh" "$source" "$work/used.pot" 0
 check "the sources' texts were extracted" grep -q 'msgid "Do you want to reset?\\t"' "$work/used.pot"
+entries() { msgcat --no-wrap --sort-output "$1" | sed '1,/^$/d'; } # the header goes
+check "po/Lapmark.pot holds what the sources hold (the build's pot target writes it)" \
+  diff <(entries "$source/po/Lapmark.pot") <(entries "$work/used.pot")
 
 languages=0
 for lang in $(grep -v '^[[:space:]]*#' "$source/po/LINGUAS"); do
@@ -20,6 +25,9 @@ for lang in $(grep -v '^[[:space:]]*#' "$source/po/LINGUAS"); do
   po=$source/po/$lang.po
   check "$lang: compiles cleanly" msgfmt --check --check-accelerators=\& -o /dev/null "$po"
   check "$lang: translates every text the sources use" msgcmp "$po" "$work/used.pot"
+  msgmerge --quiet --add-location=file -o "$work/$lang.merged" "$po" "$work/used.pot"
+  check "$lang: its references are the template's (the build's update-po target merges them)" \
+    diff <(entries "$po") <(entries "$work/$lang.merged")
   msgfmt --statistics -o /dev/null "$po" 2> "$work/statistics"
   check "$lang: no fuzzy or untranslated entry ($(cat "$work/statistics"))" \
     grep -Eqv 'fuzzy|untranslated' "$work/statistics"

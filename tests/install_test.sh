@@ -17,9 +17,9 @@ expect install "the installed metainfo is valid" \
   appstreamcli validate --no-net "$stage/usr/share/metainfo/example.quillora.Lapmark.metainfo.xml"
 
 mkdir -p "$work/elsewhere"
-title="Lapmark ラップタイマー"
-run_program installed "$stage/usr/bin/lapmark" "$work/elsewhere" "ui_language=ja" "icon=$title" "close=$title"
-ran_cleanly installed # the Japanese title and the icon: catalog and pictures were found
+run_program installed "$stage/usr/bin/lapmark" "$work/elsewhere" "ui_language=ja" "icon=Lapmark" \
+  "keys=Lapmark:alt+a" "close=バージョン情報..." "close=Lapmark"
+ran_cleanly installed # the icon and the Japanese About box: pictures and catalog were found
 
 # A catalog below the working directory wins over the installed one.
 mkdir -p "$work/local/locales/ja/LC_MESSAGES" "$work/local/img"

@@ -7,7 +7,7 @@ work=$(mktemp -d)
 program_pid= helper_pid=
 trap 'for pid in $program_pid $helper_pid; do kill "$pid" 2>/dev/null; done; chmod -R u+rwx "$work" 2>/dev/null; rm -rf "$work"' EXIT
 . "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
-main_window="Lapmark|Lapmark ラップタイマー|Lapmark 计时器"
+main_window="Lapmark"
 
 # start_program OUT DIR COMMAND...: starts COMMAND in DIR with its output added to OUT. Hooks:
 # $remove_cwd removes DIR right after the program's shell has entered it; $program_env

@@ -57,13 +57,16 @@ run_program second_start "$lapmark" "$build" "ui_language=default" "wait=$main" 
 ran_cleanly second_start
 expect second_start "the second start ended with status 0" test "$(cat "$work/second.status")" = 0
 
-run_program japanese "$lapmark" "$build" "ui_language=ja" "close=Lapmark ラップタイマー"
+# The About box's title says which catalog was loaded.
+in_japanese=("keys=Lapmark:alt+a" "close=バージョン情報..." "close=Lapmark")
+run_program japanese "$lapmark" "$build" "ui_language=ja" "${in_japanese[@]}"
 ran_cleanly japanese
 
 # "default" follows the system's language, from LANG or the list of preferred ones in LANGUAGE.
-LANG=ja_JP.UTF-8 run_program system_japanese "$lapmark" "$build" "ui_language=default" "close=Lapmark ラップタイマー"
+LANG=ja_JP.UTF-8 run_program system_japanese "$lapmark" "$build" "ui_language=default" "${in_japanese[@]}"
 ran_cleanly system_japanese
-LANG=C LANGUAGE=fr:zh_CN run_program preferred_chinese "$lapmark" "$build" "ui_language=default" "close=Lapmark 计时器"
+LANG=C LANGUAGE=fr:zh_CN run_program preferred_chinese "$lapmark" "$build" "ui_language=default" \
+  "keys=Lapmark:alt+a" "close=关于..." "close=Lapmark"
 ran_cleanly preferred_chinese
 
 finish

@@ -71,17 +71,17 @@ def main():
                 strings[table.LangID] = {k.decode(): v.decode() for k, v in table.entries.items()}
         elif info.Key == b"VarFileInfo":
             translation = info.Var[0].entry.get(b"Translation")
-    check(list(strings) == [b"080404b0"], "one string table, Chinese (PRC), code page 1200 (%s)" % list(strings))
+    check(list(strings) == [b"040904b0"], "one string table, English (US), code page 1200 (%s)" % list(strings))
     # What Explorer shows: the program's own name and version, the same as --version and the About box.
-    mine = strings.get(b"080404b0", {})
+    mine = strings.get(b"040904b0", {})
     check(mine.get("FileVersion") == version and mine.get("ProductVersion") == version,
           "the version strings say %s (%s)" % (version, mine))
     check(mine.get("ProductName") == "Lapmark" and mine.get("OriginalFilename", "").lower() == "lapmark.exe",
           "the product is Lapmark, from Lapmark.exe (%s)" % mine)
-    check(translation == "0x0804 0x04b0", "the translation is 0x0804 with code page 1200 (%s)" % translation)
+    check(translation == "0x0409 0x04b0", "the translation is 0x0409 with code page 1200 (%s)" % translation)
     record = resources(pe, pefile.RESOURCE_TYPE["RT_VERSION"])
-    check(len(record) == 1 and record[0].directory.entries[0].struct.Id == 0x0804,
-          "the version record is filed as Chinese (PRC)")
+    check(len(record) == 1 and record[0].directory.entries[0].struct.Id == 0x0409,
+          "the version record is filed as English (US), the language of its strings")
 
     manifests = resources(pe, pefile.RESOURCE_TYPE["RT_MANIFEST"])
     manifest = data_of(pe, manifests[0])[0].decode("utf-8", "replace") if manifests else ""

@@ -22,7 +22,8 @@ after_uninstalling() { wineserver -w; ! test -e "$1"; }
 wine "$installer" /S
 check "the silent installer ends with status 0 (got $?)" test $? -eq 0
 for file in Lapmark.exe License.txt Uninstall.exe img/Lapmrak_01.ico img/quillora_logo.bmp \
-            img/quillora_stat_01.jpg locales/ja/LC_MESSAGES/Lapmark.mo locales/zh_CN/LC_MESSAGES/Lapmark.mo; do
+            img/quillora_stat_01.jpg locales/ja/LC_MESSAGES/Lapmark.mo locales/zh_CN/LC_MESSAGES/Lapmark.mo \
+            locales/ja/LC_MESSAGES/wxstd-3.2.mo locales/zh_CN/LC_MESSAGES/wxstd-3.2.mo; do
   check "it installed $file for this user" test -f "$folder/$file"
 done
 check "a Start-menu shortcut" test -f "$start_menu/Lapmark.lnk"
