@@ -15,6 +15,12 @@ expect install "the installed desktop entry is valid" \
   desktop-file-validate "$stage/usr/share/applications/example.quillora.Lapmark.desktop"
 expect install "the installed metainfo is valid" \
   appstreamcli validate --no-net "$stage/usr/share/metainfo/example.quillora.Lapmark.metainfo.xml"
+for lang in ja zh_CN; do # from the catalogs, every text of both
+  expect install "the desktop entry speaks $lang" \
+    test "$(grep -Ec "^(Name|GenericName|Comment|Keywords)\[$lang\]=" "$stage/usr/share/applications/example.quillora.Lapmark.desktop")" -eq 4
+  expect install "the metainfo speaks $lang" \
+    test "$(grep -c "xml:lang=\"$lang\"" "$stage/usr/share/metainfo/example.quillora.Lapmark.metainfo.xml")" -ge 6
+done
 
 mkdir -p "$work/elsewhere"
 run_program installed "$stage/usr/bin/lapmark" "$work/elsewhere" "ui_language=ja" "icon=Lapmark" \
