@@ -7,8 +7,8 @@
 //   xvfb-run -a build/bench/split_rows_bench [ROWS]
 #include "fake_clock.h"
 #include "mainwin/lapmark_dialog.h"
-#include "mainwin/split_rows.h"
-#include "mainwin/time_text.h"
+#include "timing/split_rows.h"
+#include "timing/time_text.h"
 
 #include <wx/app.h>
 #include <wx/button.h>

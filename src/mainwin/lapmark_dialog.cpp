@@ -5,8 +5,8 @@
 #include "about/link_opener.h"
 #include "about/vendor.h"
 #include "l10n/language_dialogs.h"
-#include "mainwin/split_rows.h"
-#include "mainwin/time_text.h"
+#include "timing/split_rows.h"
+#include "timing/time_text.h"
 
 #include <wx/accel.h>
 #include <wx/app.h>

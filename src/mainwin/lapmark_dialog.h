@@ -1,12 +1,12 @@
 #pragma once
 
-#include "mainwin/clock.h"
-#include "mainwin/run_journal.h"
-#include "mainwin/run_keys.h"
-#include "mainwin/run_state.h"
+#include "timing/clock.h"
+#include "timing/run_journal.h"
+#include "timing/run_keys.h"
+#include "timing/run_state.h"
 #include "mainwin/split_list.h"
-#include "mainwin/split_rows.h"
-#include "mainwin/stopwatch.h"
+#include "timing/split_rows.h"
+#include "timing/stopwatch.h"
 
 #include <wx/dialog.h>
 #include <wx/timer.h>

@@ -1,6 +1,6 @@
 #include "mainwin/split_list.h"
 
-#include "mainwin/time_text.h"
+#include "timing/time_text.h"
 #include "resources/atomic_file.h"
 
 #include <wx/clipbrd.h>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "mainwin/split_columns.h"
-#include "mainwin/split_rows.h"
-#include "mainwin/stopwatch.h"
+#include "timing/split_columns.h"
+#include "timing/split_rows.h"
+#include "timing/stopwatch.h"
 
 #include <wx/colour.h>
 #include <wx/gdicmn.h>

@@ -1,4 +1,4 @@
-#include "mainwin/run_keys.h"
+#include "timing/run_keys.h"
 
 #include <gtest/gtest.h>
 

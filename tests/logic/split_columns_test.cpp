@@ -1,4 +1,4 @@
-#include "mainwin/split_columns.h"
+#include "timing/split_columns.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "mainwin/split_rows.h"
+#include "timing/split_rows.h"
 
 #include <gtest/gtest.h>
 

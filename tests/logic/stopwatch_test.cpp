@@ -1,5 +1,5 @@
 #include "fake_clock.h"
-#include "mainwin/stopwatch.h"
+#include "timing/stopwatch.h"
 
 #include <gtest/gtest.h>
 

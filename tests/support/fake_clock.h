@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwin/clock.h"
+#include "timing/clock.h"
 
 /// A clock the test advances by hand; it starts far from zero like a real monotonic clock. Like a
 /// real one, it can also move on by itself after every reading.

@@ -51,7 +51,7 @@ class HeldKeys
 public:
     /// Records a key going down; false when it was down already (a repeat).
     bool Press(int keyCode);
-    /// Records a key coming up.
+    /// Its next press is a press again.
     void Release(int keyCode);
     /// Forgets every key: the window lost the keyboard, and with it the keys' releases.
     void Clear() { m_down.clear(); }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwin/clock.h"
+#include "timing/clock.h"
 
 /// The total and the lap at one instant.
 struct StopwatchReading

@@ -1,4 +1,4 @@
-#include "mainwin/clock.h"
+#include "timing/clock.h"
 
 #include <windows.h>
 

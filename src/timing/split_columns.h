@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwin/split_rows.h"
+#include "timing/split_rows.h"
 
 #include <wx/string.h>
 

@@ -1,6 +1,6 @@
-#include "mainwin/split_columns.h"
+#include "timing/split_columns.h"
 
-#include "mainwin/time_text.h"
+#include "timing/time_text.h"
 
 #include <wx/intl.h>
 

@@ -1,4 +1,4 @@
-#include "mainwin/split_rows.h"
+#include "timing/split_rows.h"
 
 #include <wx/filename.h>
 #include <wx/intl.h>

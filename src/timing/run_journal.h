@@ -1,7 +1,7 @@
 #pragma once
 
-#include "mainwin/split_rows.h"
-#include "mainwin/stopwatch.h"
+#include "timing/split_rows.h"
+#include "timing/stopwatch.h"
 #include "resources/durable_file.h"
 
 #include <wx/string.h>

@@ -2,8 +2,9 @@
 
 #include <cstdint>
 
-/// The run state of the main window. The numbers are fixed (a signed 32-bit value, Running 0,
-/// Idle 1, Stopped 2) though nothing in the program depends on them.
+/// The run state of the main window. The numbers stay as first given (a signed 32-bit value,
+/// Running 0, Idle 1, Stopped 2), so a state seen in a debugger or a crash report reads the same in
+/// every version; nothing in the program computes with them.
 enum class RunState : std::int32_t
 {
     Running = 0, ///< timing; every tick refreshes the readouts

@@ -1,4 +1,4 @@
-#include "mainwin/run_state.h"
+#include "timing/run_state.h"
 
 #include <wx/intl.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwin/clock.h"
+#include "timing/clock.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "mainwin/run_keys.h"
+#include "timing/run_keys.h"
 
 #include <wx/defs.h>
 

@@ -1,4 +1,4 @@
-#include "mainwin/run_journal.h"
+#include "timing/run_journal.h"
 
 #include "resources/data_files.h"
 

@@ -1,4 +1,4 @@
-#include "mainwin/stopwatch.h"
+#include "timing/stopwatch.h"
 
 StopwatchReading Stopwatch::At(Milliseconds now) const
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwin/time_text.h"
+#include "timing/time_text.h"
 
 #include <wx/datetime.h>
 #include <wx/string.h>
