@@ -45,6 +45,8 @@ private:
     void* m_handle = nullptr;
 #else
     int m_fd = -1;
+    /// The folder of a file this one created, until the first addition makes its name durable.
+    std::filesystem::path m_newIn;
 #endif
     std::string m_reason;
 };

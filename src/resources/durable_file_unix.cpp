@@ -64,8 +64,9 @@ DurableFile::Opened DurableFile::Open(const fs::path& path)
         return Opened::Failed;
     }
     m_fd = fd;
-    if (created)
-        SyncFolder(path.parent_path());
+    // The new name is made durable with the first addition, by whoever writes it: opening stays
+    // quick.
+    m_newIn = created ? path.parent_path() : fs::path();
     return Opened::Ok;
 }
 
@@ -116,6 +117,11 @@ bool DurableFile::Write(const std::string& bytes)
     // The data and the file's new length; the rest of its metadata can wait.
     if (fdatasync(m_fd) != 0)
         return Fail(errno);
+    if (!m_newIn.empty())
+    {
+        SyncFolder(m_newIn);
+        m_newIn.clear();
+    }
     return true;
 }
 
