@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <system_error>
+#include <utility>
 
 namespace
 {
@@ -135,18 +136,19 @@ RunJournal::RunJournal(const wxString& path)
         }
         m_openProblem = Problem::Damaged;
         m_openDetail = aside;
-        Enqueue(true, RunFileHeader);
+        m_startOver = RunFileHeader;
         return;
     }
+    // Nothing is written until something is recorded: a start costs no write to the disk.
     if (!contents.run.rows.empty())
     {
         m_kept = std::move(contents.run);
         // A record cut off at the end goes, so the next one starts on a line of its own.
         if (contents.wholeLength != bytes.size())
-            Enqueue(true, bytes.substr(0, contents.wholeLength));
+            m_startOver = bytes.substr(0, contents.wholeLength);
     }
     else if (bytes != RunFileHeader)
-        Enqueue(true, RunFileHeader);
+        m_startOver = RunFileHeader;
 }
 
 RunJournal::~RunJournal()
@@ -162,11 +164,15 @@ RunJournal::~RunJournal()
 
 void RunJournal::Record(RunEvent event, Milliseconds total)
 {
-    Enqueue(false, RunFileRecord(event, total));
+    if (m_startOver.empty())
+        Enqueue(false, RunFileRecord(event, total));
+    else
+        Enqueue(true, std::exchange(m_startOver, std::string()) + RunFileRecord(event, total));
 }
 
 void RunJournal::Restart()
 {
+    m_startOver.clear();
     Enqueue(true, RunFileHeader);
 }
 

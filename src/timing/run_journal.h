@@ -95,6 +95,9 @@ private:
 
     DurableFile m_file;
     KeptRun m_kept;
+    /// What the file is to hold before the next record, when it is not to be added to as it is:
+    /// a new run's first line, or the whole records of a file whose last one was cut off.
+    std::string m_startOver;
     Problem m_openProblem = Problem::None;
     wxString m_openDetail;
 

@@ -36,7 +36,8 @@ keep() {
     run_program "$name" "$lapmark" "$build" "ui_language=default" "wait=$main" "$@"
 }
 rm -f "$clock"
-three_splits=("$(flushed 0)" "$(at 100000)" "keys=$main:alt+s" "$(at 101200)" "keys=$main:alt+t"
+# Nothing is written before the first record.
+three_splits=("$(at 100000)" "keys=$main:alt+s" "$(at 101200)" "keys=$main:alt+t"
   "$(at 102500)" "keys=$main:alt+t" "$(at 103000)" "keys=$main:alt+t" "$(flushed 4)")
 
 # Killed after three splits: back at the last row, stopped.
@@ -59,7 +60,7 @@ keep closed "$(stopped_at 00:00:00.0 00:00:00.0)" "close=$main"
 ran_cleanly closed
 
 # Two presses 50 ms apart while the disk takes 200 ms a flush: both stamped at the press.
-slow=LAPMARK_SLOW_FLUSH=200 keep slow "$(flushed 0)" "$(at 100000)" "keys=$main:alt+s" "$(flushed 1)" \
+slow=LAPMARK_SLOW_FLUSH=200 keep slow "$(at 100000)" "keys=$main:alt+s" "$(flushed 1)" \
   "$(at 101000)" "repeat=$main:alt+t:2:50" "$(flushed 3)" "$(at 102000)" "keys=$main:alt+s" "$(flushed 4)" \
   "$(stopped_at 00:00:02.0 00:00:01.0 "Split|00:00:01.0" "Split|00:00:01.0" "Stop|00:00:02.0")" "close=$main"
 ran_cleanly slow
