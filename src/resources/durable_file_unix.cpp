@@ -114,14 +114,15 @@ bool DurableFile::Write(const std::string& bytes)
             return Fail(errno);
         done += static_cast<size_t>(wrote);
     }
-    // The data and the file's new length; the rest of its metadata can wait.
-    if (fdatasync(m_fd) != 0)
-        return Fail(errno);
     if (!m_newIn.empty())
     {
         SyncFolder(m_newIn);
         m_newIn.clear();
     }
+    // The data and the file's new length; the rest of its metadata can wait. Last, so that once
+    // it returns everything before it is durable.
+    if (fdatasync(m_fd) != 0)
+        return Fail(errno);
     return true;
 }
 
