@@ -8,6 +8,15 @@ program_pid= helper_pid=
 trap 'for pid in $program_pid $helper_pid; do kill "$pid" 2>/dev/null; done; chmod -R u+rwx "$work" 2>/dev/null; rm -rf "$work"' EXIT
 . "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
 main_window="Lapmark"
+# The clock shim's held clock (tests/gui/clock_shift.c): `at MS` is a driver step after which the
+# program's boot-time clock reads MS milliseconds.
+clock=$work/clock
+at() { echo "run=printf '@%s 0' $1 > $clock.new && mv $clock.new $clock"; }
+# reads CHECK...: a driver step that waits until the screen reader's view of the program holds
+# (30 s bounds a hang); what it read goes to $work/reads.
+reads() {
+  echo "run=/usr/bin/python3 $(dirname "${BASH_SOURCE[0]}")/gui/screen_reader.py example.quillora.Lapmark 30 $* >> $work/reads 2>&1"
+}
 
 # start_program OUT DIR COMMAND...: starts COMMAND in DIR with its output added to OUT. Hooks:
 # $remove_cwd removes DIR right after the program's shell has entered it; $program_env

@@ -11,9 +11,6 @@ set -u
 lapmark=$1 driver=$2 build=$3 clock_shift=$4
 . "$(dirname "$0")/../program_lib.sh"
 main=Lapmark
-clock=$work/clock
-at() { echo "run=printf '@%s 0' $1 > $clock.new && mv $clock.new $clock"; }
-reads() { echo "run=/usr/bin/python3 $(dirname "$0")/screen_reader.py example.quillora.Lapmark 30 $* >> $work/keeps.reads 2>&1"; }
 # flushed N: waits until the run file holds N records after its first line, all of them flushed
 # to the disk (the last flush covered the whole file). 60 s bounds a hang.
 flushed() {
@@ -65,5 +62,5 @@ slow=LAPMARK_SLOW_FLUSH=200 keep slow "$(at 100000)" "keys=$main:alt+s" "$(flush
   "$(stopped_at 00:00:02.0 00:00:01.0 "Split|00:00:01.0" "Split|00:00:01.0" "Stop|00:00:02.0")" "close=$main"
 ran_cleanly slow
 
-[ "$failures" -eq 0 ] || sed 's/^/    /' "$work/keeps.reads" 2>/dev/null | tail -20
+[ "$failures" -eq 0 ] || sed 's/^/    /' "$work/reads" 2>/dev/null | tail -20
 finish

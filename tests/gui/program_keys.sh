@@ -8,10 +8,6 @@ set -u
 lapmark=$1 driver=$2 build=$3 clock_shift=$4
 . "$(dirname "$0")/../program_lib.sh"
 main=$main_window
-clock=$work/clock
-at() { # MS: from the next reading on, the boot-time clock reads MS milliseconds
-  echo "run=printf '@%s 0' $1 > $clock.new && mv $clock.new $clock"
-}
 # Where the Reset/Split button is, as a fraction of the English window's width and height.
 split_button=0.75,0.27
 

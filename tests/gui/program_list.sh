@@ -10,10 +10,6 @@ set -u
 lapmark=$1 driver=$2 build=$3 clock_shift=$4
 . "$(dirname "$0")/../program_lib.sh"
 main=Lapmark
-clock=$work/clock
-at() { echo "run=printf '@%s 0' $1 > $clock.new && mv $clock.new $clock"; }
-# reads CHECK...: waits until the screen reader's view holds (30 s bounds a hang)
-reads() { echo "run=/usr/bin/python3 $(dirname "$0")/screen_reader.py example.quillora.Lapmark 30 $* >> $work/list.reads 2>&1"; }
 
 steps=("$(at 100000)" "keys=$main:alt+s" "$(at 101200)" "keys=$main:alt+t" "$(at 102500)" "keys=$main:alt+t"
   "$(at 103000)" "keys=$main:alt+s"
@@ -36,7 +32,7 @@ prepare_home=prepare_home
 program_env="-u NO_AT_BRIDGE LD_PRELOAD=$clock_shift LAPMARK_CLOCK_SHIFT=$clock ASAN_OPTIONS=${ASAN_OPTIONS:-}:verify_asan_link_order=0" \
   run_program list "$lapmark" "$build" "ui_language=default" "${steps[@]}"
 ran_cleanly list
-[ "$drove" -eq 0 ] || sed 's/^/    /' "$work/list.reads" 2>/dev/null | tail -20
+[ "$drove" -eq 0 ] || sed 's/^/    /' "$work/reads" 2>/dev/null | tail -20
 
 saved=$(find "$home/Documents" -name 'Lapmark ????-??-?? ??-??-??.csv')
 expect list "the laps were saved under the proposed name in the documents folder" test -n "$saved"

@@ -56,28 +56,27 @@ closes xwayland "[class=\"$wm_class\"]" 0
 kill "$recorder_pid"
 
 # GDK_BACKEND=wayland: native, its app_id, the note once, exact stamps from the keyboard.
-clock=$work/clock
-at() { printf '@%s 0' "$1" > "$clock.new" && mv "$clock.new" "$clock"; }
-reads() { /usr/bin/python3 "$(dirname "$0")/screen_reader.py" "$desktop_id" 60 "$@" >> "$work/native.reads" 2>&1; }
+hold_clock() { printf '@%s 0' "$1" > "$clock.new" && mv "$clock.new" "$clock"; }
+read_now() { /usr/bin/python3 "$(dirname "$0")/screen_reader.py" "$desktop_id" 60 "$@" >> "$work/native.reads" 2>&1; }
 key() { XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=wayland-1 wtype -M alt -k "$1" -m alt; }
 # A keyboard that stays (a virtual one, idle), so the window has the keyboard before the first key
 # and keeps it between keys: each key's own device comes and goes.
 XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=wayland-1 wtype -s 3600000 &
 keyboard_pid=$!
 timeout 60 sh -c 'until swaymsg -r -t get_seats | grep -q "capabilities.: [1-9]"; do sleep 0.05; done'
-at 100000
+hold_clock 100000
 lapmark native NO_AT_BRIDGE=0 GDK_BACKEND=wayland LD_PRELOAD="$clock_shift" LAPMARK_CLOCK_SHIFT="$clock" \
   ASAN_OPTIONS="${ASAN_OPTIONS:-}:verify_asan_link_order=0"
 expect native "the window is a native Wayland window with the entry's name as its app_id" \
   windows name=Lapmark shell=xdg_shell "app_id=$desktop_id"
 expect native "Alt+S starts" key s
-expect native "timing" reads "buttons=Lapmark:Stop|Split"
-at 101200
+expect native "timing" read_now "buttons=Lapmark:Stop|Split"
+hold_clock 101200
 expect native "Alt+T splits" key t
-expect native "a row" reads "rows=Lapmark:1"
-at 102000
+expect native "a row" read_now "rows=Lapmark:1"
+hold_clock 102000
 expect native "Alt+S stops" key s
-expect native "both rows stamped at their keys" reads "rows=Lapmark:2" "row=Lapmark:0:#1|Split|00:00:01.2" \
+expect native "both rows stamped at their keys" read_now "rows=Lapmark:2" "row=Lapmark:0:#1|Split|00:00:01.2" \
   "row=Lapmark:1:#2|Stop|00:00:02.0"
 closes native "[app_id=\"$desktop_id\"]" 1
 kill "$keyboard_pid"
