@@ -69,17 +69,9 @@ public:
     int GetColumnCount() const;
     /// Column `column` as shown: its heading, alignment and width.
     SplitListColumn GetColumn(int column) const;
-    /// What row `row` shows in `column` (0: number, 1: action, 2: total), read from the control.
-    wxString GetCellText(long row, int column) const;
-    /// True when row `row` is drawn shaded.
-    bool IsShaded(long row) const;
-    /// True when row `row` is scrolled into view.
-    bool IsRowVisible(long row) const;
 
     /// The selected rows, first to last.
     std::vector<long> GetSelectedRows() const;
-    /// Selects these rows (and no others), the last of them the focused one, as clicks would.
-    void SelectRows(const std::vector<long>& rows);
     void SelectAll();
 
     /// Copies the selected rows, or every row when none is selected, with their laps, to the

@@ -65,23 +65,6 @@ void SplitList::Clear()
     m_records.clear();
 }
 
-wxString SplitList::GetCellText(long row, int column) const
-{
-    return ListCtrlSplit->GetItemText(row, column);
-}
-
-bool SplitList::IsShaded(long row) const
-{
-    const wxColour colour = ListCtrlSplit->GetItemBackgroundColour(row);
-    return colour.IsOk() && colour != ListCtrlSplit->GetBackgroundColour();
-}
-
-bool SplitList::IsRowVisible(long row) const
-{
-    const long top = ListCtrlSplit->GetTopItem();
-    return row >= top && row < top + ListCtrlSplit->GetCountPerPage();
-}
-
 std::vector<long> SplitList::GetSelectedRows() const
 {
     std::vector<long> rows;
@@ -89,15 +72,6 @@ std::vector<long> SplitList::GetSelectedRows() const
          row = ListCtrlSplit->GetNextItem(row, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED))
         rows.push_back(row);
     return rows;
-}
-
-void SplitList::SelectRows(const std::vector<long>& rows)
-{
-    ListCtrlSplit->SetItemState(-1, 0, wxLIST_STATE_SELECTED);
-    for (long row : rows)
-        ListCtrlSplit->SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
-    if (!rows.empty())
-        ListCtrlSplit->SetItemState(rows.back(), wxLIST_STATE_FOCUSED, wxLIST_STATE_FOCUSED);
 }
 
 void SplitList::SelectAll()

@@ -147,33 +147,6 @@ void SplitList::Clear()
     ModelOf(*ListCtrlSplit).Reset(0);
 }
 
-wxString SplitList::GetCellText(long row, int column) const
-{
-    wxVariant value;
-    ModelOf(*ListCtrlSplit).GetValueByRow(value, static_cast<unsigned int>(row), static_cast<unsigned int>(column));
-    return value.GetString();
-}
-
-bool SplitList::IsShaded(long row) const
-{
-    wxDataViewItemAttr attr;
-    return ModelOf(*ListCtrlSplit).GetAttrByRow(static_cast<unsigned int>(row), 0, attr) &&
-           attr.HasBackgroundColour() && attr.GetBackgroundColour() != ListCtrlSplit->GetBackgroundColour();
-}
-
-bool SplitList::IsRowVisible(long row) const
-{
-    GtkTreePath* first = nullptr;
-    GtkTreePath* last = nullptr;
-    if (!gtk_tree_view_get_visible_range(GTK_TREE_VIEW(ListCtrlSplit->GtkGetTreeView()), &first, &last))
-        return false;
-    const long top = gtk_tree_path_get_indices(first)[0];
-    const long bottom = gtk_tree_path_get_indices(last)[0];
-    gtk_tree_path_free(first);
-    gtk_tree_path_free(last);
-    return row >= top && row <= bottom;
-}
-
 std::vector<long> SplitList::GetSelectedRows() const
 {
     wxDataViewItemArray items;
@@ -183,15 +156,6 @@ std::vector<long> SplitList::GetSelectedRows() const
         rows.push_back(ModelOf(*ListCtrlSplit).GetRow(item));
     std::sort(rows.begin(), rows.end());
     return rows;
-}
-
-void SplitList::SelectRows(const std::vector<long>& rows)
-{
-    ListCtrlSplit->UnselectAll();
-    for (long row : rows)
-        ListCtrlSplit->Select(ModelOf(*ListCtrlSplit).GetItem(static_cast<unsigned int>(row)));
-    if (!rows.empty())
-        ListCtrlSplit->SetCurrentItem(ModelOf(*ListCtrlSplit).GetItem(static_cast<unsigned int>(rows.back())));
 }
 
 void SplitList::SelectAll()

@@ -4,6 +4,7 @@
 #include "l10n/language_preference.h"
 #include "log_capture.h"
 #include "mainwin/lapmark_dialog.h"
+#include "split_list_view.h"
 #include "temp_dir.h"
 
 #include <wx/button.h>
@@ -144,9 +145,10 @@ TEST(Translations, JapaneseWindowEvenWithoutASystemJapaneseLocale)
         // The rows and the laps that leave the window speak the language too.
         Click(*FindControl<wxButton>(dialog, "ID_BUTTON_RESET"));
         Click(*FindControl<wxButton>(dialog, "ID_BUTTON_START"));
-        const SplitList& list = dialog.GetSplitList();
-        EXPECT_EQ(list.GetCellText(0, 1), U8("スプリット"));
-        EXPECT_EQ(list.GetCellText(1, 1), U8("停止"));
+        SplitList& list = dialog.GetSplitList();
+        const SplitListView view(list);
+        EXPECT_EQ(view.Cell(0, 1), U8("スプリット"));
+        EXPECT_EQ(view.Cell(1, 1), U8("停止"));
         TempDir dir;
         ASSERT_TRUE(list.SaveTo(dir.File("laps.csv")));
         const std::string saved = ReadWholeFile(dir.File("laps.csv"));

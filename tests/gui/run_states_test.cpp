@@ -1,6 +1,7 @@
 #include "fake_clock.h"
 #include "gui_test.h"
 #include "mainwin/lapmark_dialog.h"
+#include "split_list_view.h"
 #include "temp_dir.h"
 
 #include <wx/button.h>
@@ -11,7 +12,9 @@
 #include <wx/settings.h>
 #include <wx/stattext.h>
 
+#include <array>
 #include <chrono>
+#include <initializer_list>
 #include <memory>
 
 using namespace std::chrono_literals;
@@ -26,6 +29,7 @@ struct Window
     wxButton* start;
     wxButton* reset;
     SplitList* list;
+    std::unique_ptr<SplitListView> view;
     wxWindow* listWindow;
     wxStaticText* display;
     wxStaticText* small;
@@ -37,6 +41,7 @@ struct Window
         start = FindControl<wxButton>(*dialog, "ID_BUTTON_START");
         reset = FindControl<wxButton>(*dialog, "ID_BUTTON_RESET");
         list = &dialog->GetSplitList();
+        view = std::make_unique<SplitListView>(*list);
         listWindow = FindControl<wxWindow>(*dialog, "ID_LISTCTRL_SPLIT");
         display = FindControl<wxStaticText>(*dialog, "ID_STATICTEXT_DISPLAY");
         small = FindControl<wxStaticText>(*dialog, "ID_STATICTEXT_SMALLDISP");
@@ -50,7 +55,20 @@ struct Window
         wxTEST_DIALOG(Click(*reset), MessageBoxAnswer(answer, seen).Describe("reset confirmation"));
     }
 
-    wxString Cell(long row, int column) const { return list->GetCellText(row, column); }
+    wxString Cell(long row, int column) const { return view->Cell(row, column); }
+
+    /// The list shows exactly these rows: number, action and total.
+    void ExpectRows(std::initializer_list<std::array<const char*, 3>> rows) const
+    {
+        ASSERT_EQ(list->GetRowCount(), static_cast<long>(rows.size()));
+        long r = 0;
+        for (const auto& row : rows)
+        {
+            for (int c = 0; c < 3; ++c)
+                EXPECT_EQ(Cell(r, c), row[c]) << "row " << r << " column " << c;
+            ++r;
+        }
+    }
 };
 
 enum class Button
@@ -189,14 +207,10 @@ TEST(RunStates, ReadoutsAndRowsAreExactToTheTenth)
     w.clock.Advance(1ms);
     Click(*w.start);
 
-    const char* rows[][3] = {{"#1", "Split", "00:01:15.3"},
-                             {"#2", "Stop", "00:01:16.7"},
-                             {"#3", "Split", "00:01:16.8"},
-                             {"#4", "Stop", "00:01:16.8"}};
-    ASSERT_EQ(w.list->GetRowCount(), 4);
-    for (long r = 0; r < 4; ++r)
-        for (int c = 0; c < 3; ++c)
-            EXPECT_EQ(w.Cell(r, c), rows[r][c]) << "row " << r << " column " << c;
+    w.ExpectRows({{"#1", "Split", "00:01:15.3"},
+                  {"#2", "Stop", "00:01:16.7"},
+                  {"#3", "Split", "00:01:16.8"},
+                  {"#4", "Stop", "00:01:16.8"}});
     EXPECT_EQ(w.display->GetLabel(), "00:01:16.8") << "the large readout agrees with the Stop row";
 
     w.ResetAnswering(wxYES);
@@ -233,7 +247,7 @@ TEST(RunStates, NumberingAndShadingByPositionRestartAfterReset)
     for (long r = 0; r < 5; ++r)
     {
         EXPECT_EQ(w.Cell(r, 0), wxString::Format("#%ld", r + 1));
-        EXPECT_EQ(w.list->IsShaded(r), r % 2 == 0) << "row " << r;
+        EXPECT_EQ(w.view->IsShaded(r), r % 2 == 0) << "row " << r;
     }
     w.ResetAnswering(wxYES);
     EXPECT_EQ(w.list->GetRowCount(), 0);
@@ -241,7 +255,7 @@ TEST(RunStates, NumberingAndShadingByPositionRestartAfterReset)
     Click(*w.reset);
     ASSERT_EQ(w.list->GetRowCount(), 1);
     EXPECT_EQ(w.Cell(0, 0), "#1");
-    EXPECT_TRUE(w.list->IsShaded(0));
+    EXPECT_TRUE(w.view->IsShaded(0));
 }
 
 TEST(RunStates, NewestRowStaysVisible)
@@ -258,8 +272,8 @@ TEST(RunStates, NewestRowStaysVisible)
     const long last = w.list->GetRowCount() - 1;
     EXPECT_EQ(last, 149);
     // The native list scrolls once it has laid itself out, on a frame of its own.
-    EXPECT_TRUE(RunEventsUntil([&] { return w.list->IsRowVisible(last); }));
-    EXPECT_FALSE(w.list->IsRowVisible(0)) << "the list did scroll";
+    EXPECT_TRUE(RunEventsUntil([&] { return w.view->IsRowVisible(last); }));
+    EXPECT_FALSE(w.view->IsRowVisible(0)) << "the list did scroll";
     w.dialog->Hide();
 }
 
@@ -282,13 +296,7 @@ TEST(RunStates, AThousandHoursInAFewLargeSteps)
     EXPECT_GE(w.display->GetSize().x, w.display->GetBestSize().x) << "the longer text fits";
     Click(*w.start); // stop
 
-    const char* rows[][3] = {{"#1", "Split", "00:00:37.3"},
-                             {"#2", "Split", "100:00:00.0"},
-                             {"#3", "Stop", "1000:00:00.0"}};
-    ASSERT_EQ(w.list->GetRowCount(), 3);
-    for (long r = 0; r < 3; ++r)
-        for (int c = 0; c < 3; ++c)
-            EXPECT_EQ(w.Cell(r, c), rows[r][c]) << "row " << r << " column " << c;
+    w.ExpectRows({{"#1", "Split", "00:00:37.3"}, {"#2", "Split", "100:00:00.0"}, {"#3", "Stop", "1000:00:00.0"}});
     EXPECT_EQ(w.display->GetLabel(), "1000:00:00.0");
 }
 
@@ -435,11 +443,11 @@ TEST(SplitCopy, SelectedRowsOrEveryRowWithTheLapOfEachRow)
     Command(*w.dialog, wxID_COPY);
     EXPECT_EQ(ClipboardText(), header + rows[0] + rows[1] + rows[2]) << "none selected: every row";
 
-    w.list->SelectRows({0, 2});
+    w.view->Select({0, 2});
     Command(*w.dialog, wxID_COPY);
     EXPECT_EQ(ClipboardText(), header + rows[0] + rows[2]);
 
-    w.list->SelectRows({});
+    w.view->Select({});
     Command(*w.dialog, wxID_SELECTALL);
     EXPECT_EQ(w.list->GetSelectedRows(), (std::vector<long>{0, 1, 2}));
 
@@ -458,16 +466,17 @@ TEST(SplitCopy, TheMenuOpensAtThePointerOrBelowTheFocusedRow)
     for (int i = 0; i < 3; ++i)
         Click(*w.reset);
     // The list lays its rows out on a frame of its own.
-    ASSERT_TRUE(RunEventsUntil([&] { return w.list->IsRowVisible(2); }));
+    ASSERT_TRUE(RunEventsUntil([&] { return w.view->IsRowVisible(2); }));
     const auto keyboardPoint = [&w](long row) {
-        w.list->SelectRows({row});
+        w.view->Select({row});
         return w.list->MenuPoint(wxContextMenuEvent());
     };
-    const wxPoint first = keyboardPoint(0);
-    const wxPoint third = keyboardPoint(2);
-    EXPECT_GT(first.y, 0) << "below the first row, not the list's corner";
-    EXPECT_GT(third.y, first.y) << "below the third row";
-    EXPECT_LT(third.y, w.listWindow->GetClientSize().y);
+    // At the focused row's foot, no lower than where the next row begins: never over the row.
+    for (long row : {0, 1})
+    {
+        const int y = keyboardPoint(row).y;
+        EXPECT_TRUE(y >= w.view->RowRect(row).GetBottom() && y <= w.view->RowRect(row + 1).y) << "row " << row;
+    }
 
     const wxPoint pointer = w.listWindow->ClientToScreen(wxPoint(10, 20));
     EXPECT_EQ(w.list->MenuPoint(wxContextMenuEvent(wxEVT_CONTEXT_MENU, wxID_ANY, pointer)), wxPoint(10, 20));
@@ -533,7 +542,7 @@ TEST(SplitSave, CtrlSAsksWhereAndSavesEveryRowAsCsv)
 
     SplitAndStop(w);
     EXPECT_TRUE(w.list->CreateMenu()->IsEnabled(wxID_SAVE));
-    w.list->SelectRows({1}); // saving takes every row, selected or not
+    w.view->Select({1}); // saving takes every row, selected or not
     SaveDialogSeen seen;
     const wxString path = dir.File("laps.csv");
     wxTEST_DIALOG(Command(*w.dialog, wxID_SAVE), SaveDialogAnswer(path, seen).Describe("save dialog"));
@@ -611,7 +620,7 @@ TEST(SplitSave, AFolderThatCannotBeWrittenIsToldAndChangesNothing)
     WriteWholeFile(dir.File("not-a-folder"), "a file");
     Window w;
     SplitAndStop(w);
-    w.list->SelectRows({0});
+    w.view->Select({0});
     const wxString path = dir.File("not-a-folder") + "/laps.csv";
     MessageBoxSeen seen;
     bool saved = true;

@@ -6,6 +6,7 @@
 #include "mainwin/lapmark_dialog.h"
 #include "resources/data_files.h"
 #include "resources/picture_loader.h"
+#include "split_list_view.h"
 
 #include <wx/button.h>
 #include <wx/intl.h>
@@ -103,13 +104,14 @@ void CheckWindowsIn(wxLanguage language)
     SplitList& list = dialog.GetSplitList();
     wxWindow& listWindow = *list.GetWindow();
     EXPECT_GE(listWindow.GetSize().y, dialog.FromDIP(200)) << "the list's height, converted";
+    const SplitListView view(list);
     const int padding = list.CellPadding();
     for (int c = 0; c < list.GetColumnCount(); ++c)
     {
         const SplitListColumn column = list.GetColumn(c);
         int widest = listWindow.GetTextExtent(column.heading).x;
         for (long row = 0; row < list.GetRowCount(); ++row)
-            widest = std::max(widest, listWindow.GetTextExtent(list.GetCellText(row, c)).x);
+            widest = std::max(widest, listWindow.GetTextExtent(view.Cell(row, c)).x);
         EXPECT_GE(column.width, widest + padding) << "column " << c;
         EXPECT_GE(column.width, dialog.FromDIP(c == 0 ? 40 : 80)) << "column " << c;
     }

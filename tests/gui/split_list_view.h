@@ -1,0 +1,99 @@
+#pragma once
+
+// The split list as the toolkit's own list control shows it: its rows' texts, shades and scroll
+// position, and a selection made as clicks would make it. Read through the control, never
+// through the list's records.
+
+#include "mainwin/split_list.h"
+
+#ifdef __WXMSW__
+#include <wx/listctrl.h>
+#else
+#include <wx/dataview.h>
+#endif
+
+#include <vector>
+
+class SplitListView
+{
+public:
+    explicit SplitListView(SplitList& list) : m_control(static_cast<SplitListControl&>(*list.GetWindow())) {}
+
+#ifdef __WXMSW__
+    wxString Cell(long row, int column) const { return m_control.GetItemText(row, column); }
+
+    bool IsShaded(long row) const { return Differs(m_control.GetItemBackgroundColour(row)); }
+
+    bool IsRowVisible(long row) const
+    {
+        const long top = m_control.GetTopItem();
+        return row >= top && row < top + m_control.GetCountPerPage();
+    }
+
+    /// Selects these rows (and no others), the last of them the focused one.
+    void Select(const std::vector<long>& rows)
+    {
+        m_control.SetItemState(-1, 0, wxLIST_STATE_SELECTED);
+        for (long row : rows)
+            m_control.SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+        if (!rows.empty())
+            m_control.SetItemState(rows.back(), wxLIST_STATE_FOCUSED, wxLIST_STATE_FOCUSED);
+    }
+
+    /// The place of row `row` in the list's coordinates.
+    wxRect RowRect(long row) const
+    {
+        wxRect rect;
+        m_control.GetItemRect(row, rect);
+        return rect;
+    }
+#else
+    wxString Cell(long row, int column) const
+    {
+        wxVariant value;
+        Model().GetValue(value, Item(row), static_cast<unsigned int>(column));
+        return value.GetString();
+    }
+
+    bool IsShaded(long row) const
+    {
+        wxDataViewItemAttr attr;
+        return Model().GetAttr(Item(row), 0, attr) && attr.HasBackgroundColour() &&
+               Differs(attr.GetBackgroundColour());
+    }
+
+    bool IsRowVisible(long row) const
+    {
+        const wxDataViewItem top = m_control.GetTopItem();
+        if (!top.IsOk())
+            return false;
+        const long first = static_cast<long>(Model().GetRow(top));
+        return row >= first && row < first + m_control.GetCountPerPage();
+    }
+
+    /// Selects these rows (and no others), the last of them the focused one.
+    void Select(const std::vector<long>& rows)
+    {
+        m_control.UnselectAll();
+        for (long row : rows)
+            m_control.Select(Item(row));
+        if (!rows.empty())
+            m_control.SetCurrentItem(Item(rows.back()));
+    }
+
+    /// The place of row `row` in the list's coordinates.
+    wxRect RowRect(long row) const { return m_control.GetItemRect(Item(row)); }
+
+private:
+    wxDataViewVirtualListModel& Model() const { return *static_cast<wxDataViewVirtualListModel*>(m_control.GetModel()); }
+    wxDataViewItem Item(long row) const { return Model().GetItem(static_cast<unsigned int>(row)); }
+#endif
+
+private:
+    bool Differs(const wxColour& colour) const
+    {
+        return colour.IsOk() && colour != m_control.GetBackgroundColour();
+    }
+
+    SplitListControl& m_control;
+};
