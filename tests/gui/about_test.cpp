@@ -39,7 +39,6 @@ TEST(AboutBox, TextsLinksAndButtons)
 {
     AboutDlg about(nullptr, wxID_ANY);
     EXPECT_EQ(about.GetTitle(), "About...");
-    EXPECT_EQ(about.GetName(), "id");
     EXPECT_FALSE(about.HasFlag(wxRESIZE_BORDER));
     EXPECT_EQ(about.GetMinSize(), about.GetSize()) << "cannot shrink below its fitted size";
 
@@ -66,7 +65,6 @@ TEST(AboutBox, TextsLinksAndButtons)
     EXPECT_EQ(download->GetToolTipText(), "Open the download page") << "it shows only a picture";
     auto* ok = FindControl<wxButton>(about, "wxID_OK");
     ASSERT_NE(ok, nullptr);
-    EXPECT_EQ(ok->GetId(), wxID_OK);
     EXPECT_EQ(ok->GetLabel(), "&OK");
     // The logo above, the program's icon beside its name.
     EXPECT_EQ(FindControl<wxStaticBitmap>(about, "ID_STATICBITMAP2")->GetBitmap().GetSize(),
@@ -110,8 +108,6 @@ TEST(AboutBox, OpensWithEveryPictureMissing)
             ASSERT_TRUE(image.HasAlpha());
             EXPECT_EQ(image.GetAlpha(place.size.x / 2, place.size.y / 2), wxIMAGE_ALPHA_TRANSPARENT);
         }
-        EXPECT_EQ(FindControl<wxStaticText>(about, "ID_STATICTEXT2")->GetLabel(),
-                  "Version " LAPMARK_VERSION "  (Build 374.08052011)");
     }
 }
 
@@ -119,7 +115,7 @@ TEST(AboutBox, APictureOverTheSizeLimitIsNotDecodedEvenWhenItCould)
 {
     TempDir dir;
     std::filesystem::create_directories(dir.Path() / "img");
-    ASSERT_TRUE(wxImage(4097, 2).SaveFile(dir.File("img/quillora_logo.bmp"), wxBITMAP_TYPE_BMP));
+    ASSERT_TRUE(wxImage(4097, 2).SaveFile(dir.File(LogoPicturePath), wxBITMAP_TYPE_BMP));
     WorkingDirectoryGuard inDir(dir.Path().string());
     ASSERT_TRUE(inDir.Changed());
     LogCapture log;

@@ -1,4 +1,5 @@
 #include "gui_test.h"
+#include "toolkit_asserts.h"
 
 #include <wx/app.h>
 #include <wx/config.h>
@@ -37,10 +38,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot start the toolkit: is there a display?\n");
         return 1;
     }
-    wxSetAssertHandler([](const wxString& file, int line, const wxString& func,
-                          const wxString& cond, const wxString& msg) {
-        ADD_FAILURE_AT(file.utf8_str(), line) << func << ": " << cond << " " << msg;
-    });
+    ReportToolkitAssertsAsFailures();
     // Logged errors are printed, never shown in a box; tests that look at them capture them.
     delete wxLog::SetActiveTarget(new wxLogStderr());
     // The real user's settings are never touched; HOME points into the build tree.

@@ -1,7 +1,8 @@
+#include "toolkit_asserts.h"
+
 #include <gtest/gtest.h>
 
 #include <wx/init.h>
-#include <wx/log.h>
 
 int main(int argc, char** argv)
 {
@@ -9,11 +10,6 @@ int main(int argc, char** argv)
     wxInitializer toolkit;
     if (!toolkit.IsOk())
         return 1;
-    // Toolkit asserts are test failures, not dialogs or aborts.
-    wxSetAssertHandler([](const wxString& file, int line, const wxString& func,
-                          const wxString& cond, const wxString& msg) {
-        ADD_FAILURE_AT(file.utf8_str(), line)
-            << func << ": " << cond << " " << msg;
-    });
+    ReportToolkitAssertsAsFailures();
     return RUN_ALL_TESTS();
 }

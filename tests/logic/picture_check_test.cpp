@@ -1,3 +1,4 @@
+#include "resources/data_files.h"
 #include "resources/picture_check.h"
 #include "temp_dir.h"
 
@@ -78,13 +79,19 @@ std::string RefusalOf(const std::string& bytes)
     return PictureRefusal(in);
 }
 
-const char* const OwnPictures[] = {"Lapmrak_01.ico", "quillora_logo.bmp", "quillora_stat_01.jpg"};
+const char* const OwnPictures[] = {IconPicturePath,      LogoPicturePath,      DownloadPicturePath,
+                                   LargeIconPicturePath, LargeLogoPicturePath, LargeDownloadPicturePath};
+
+std::string SourcePath(const char* picture)
+{
+    return std::string(LAPMARK_SOURCE_DIR) + "/" + picture;
+}
 } // namespace
 
 TEST(PictureCheck, OwnPicturesPass)
 {
     for (const char* name : OwnPictures)
-        EXPECT_EQ(PictureRefusal(std::string(LAPMARK_SOURCE_DIR) + "/img/" + name), "") << name;
+        EXPECT_EQ(PictureRefusal(SourcePath(name)), "") << name;
 }
 
 TEST(PictureCheck, SizesAreReadFromEveryFormatAndCappedAt4096)
@@ -161,7 +168,7 @@ TEST(PictureCheck, EveryPrefixAndThousandsOfMutatedHeadersAreReadSafely)
     for (const char* name : OwnPictures)
     {
         SCOPED_TRACE(name);
-        const std::string bytes = ReadWholeFile(std::string(LAPMARK_SOURCE_DIR) + "/img/" + name);
+        const std::string bytes = ReadWholeFile(SourcePath(name));
         ASSERT_GT(bytes.size(), 96u);
         for (std::size_t length = 0; length <= 96; ++length)
         {
