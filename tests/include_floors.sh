@@ -3,20 +3,15 @@
 # about and timing (which know nothing of each other), then mainwin, then app on top.
 #   include_floors.sh SOURCE_DIR
 set -u
+. "$(dirname "$0")/checks.sh"
 cd "$1" || exit 2
 floor() { case $1 in resources) echo 0 ;; l10n | about | timing) echo 1 ;; mainwin) echo 2 ;; app) echo 3 ;; *) echo 9 ;; esac; }
-failures=0 passes=0
 while IFS=: read -r file line text; do
   from=${file#src/}
   from=${from%%/*}
   to=$(sed -E 's/.*#include "([a-z0-9]+)\/.*/\1/' <<< "$text")
   [ "$from" = "$to" ] && continue
-  if [ "$(floor "$to")" -lt "$(floor "$from")" ]; then
-    passes=$((passes + 1))
-  else
-    failures=$((failures + 1))
-    echo "FAILED: $file:$line includes $to, which is not below $from"
-  fi
+  [ "$(floor "$to")" -lt "$(floor "$from")" ]
+  tally $? "$file:$line includes $to, which is not below $from"
 done < <(grep -rn '#include "[a-z0-9]*/' src)
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ] && [ "$passes" -gt 0 ]
+finish && [ "$passes" -gt 0 ]

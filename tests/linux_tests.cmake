@@ -4,9 +4,9 @@
 gtest_discover_tests(logic_tests DISCOVERY_TIMEOUT 30)
 # DISPLAY cleared: these tests prove they need no display. gtest_discover_tests would split an
 # ENVIRONMENT of several variables apart, so a script that ctest reads after the discovered list
-# sets it on every test of that list.
+# sets it on every test of that list, with a time limit that only ends a hang.
 file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/logic_tests_environment.cmake CONTENT
-  "set_tests_properties(\${logic_tests_TESTS} PROPERTIES ENVIRONMENT \"DISPLAY=;${LAPMARK_TEST_ENV}\" LABELS logic)\n"
+  "set_tests_properties(\${logic_tests_TESTS} PROPERTIES ENVIRONMENT \"DISPLAY=;${LAPMARK_TEST_ENV}\" LABELS logic TIMEOUT 60)\n"
   @ONLY)
 set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES
   ${CMAKE_CURRENT_BINARY_DIR}/logic_tests_environment.cmake)

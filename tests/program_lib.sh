@@ -8,10 +8,14 @@ program_pid= helper_pid=
 trap 'for pid in $program_pid $helper_pid; do kill "$pid" 2>/dev/null; done; chmod -R u+rwx "$work" 2>/dev/null; rm -rf "$work"' EXIT
 . "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
 main_window="Lapmark"
-# The clock shim's held clock (tests/gui/clock_shift.c): `at MS` is a driver step after which the
-# program's boot-time clock reads MS milliseconds.
+# The clock shim's held clock (tests/gui/clock_shift.c, in $clock_shift): `held_clock` gives the
+# environment words that put a program on it; `hold_clock MS` sets its boot-time clock to MS
+# milliseconds now, `at MS` is a driver step that does so.
 clock=$work/clock
-at() { echo "run=printf '@%s 0' $1 > $clock.new && mv $clock.new $clock"; }
+held_clock() { echo "LD_PRELOAD=$clock_shift LAPMARK_CLOCK_SHIFT=$clock ASAN_OPTIONS=${ASAN_OPTIONS:-}:verify_asan_link_order=0"; }
+hold_clock_command() { echo "printf '@%s 0' $1 > $clock.new && mv $clock.new $clock"; }
+hold_clock() { sh -c "$(hold_clock_command "$1")"; }
+at() { echo "run=$(hold_clock_command "$1")"; }
 # reads CHECK...: a driver step that waits until the screen reader's view of the program holds
 # (30 s bounds a hang); what it read goes to $work/reads.
 reads() {
@@ -72,13 +76,9 @@ run_program() {
 expect() {
   local name=$1 what=$2
   shift 2
-  if "$@"; then
-    passes=$((passes + 1))
-  else
-    failures=$((failures + 1))
-    echo "FAILED: $name: $what"
+  "$@"
+  tally $? "$name: $what" ||
     grep -a -v -e '^$' -e 'dconf-WARNING' "$work/$name.out" 2>/dev/null | head -20 | sed 's/^/    /'
-  fi
 }
 
 # ran_cleanly NAME: the driver got through every step and the program ended with status 0.

@@ -29,7 +29,7 @@ keep() {
   local name=$1
   shift
   run_file=$work/$name-home/.local/state/Lapmark/run.txt flush_log=$work/$name.flushes
-  program_env="-u NO_AT_BRIDGE LD_PRELOAD=$clock_shift LAPMARK_CLOCK_SHIFT=$clock LAPMARK_FLUSH_LOG=$flush_log ${slow:-} ASAN_OPTIONS=${ASAN_OPTIONS:-}:verify_asan_link_order=0" \
+  program_env="-u NO_AT_BRIDGE $(held_clock) LAPMARK_FLUSH_LOG=$flush_log ${slow:-}" \
     run_program "$name" "$lapmark" "$build" "ui_language=default" "wait=$main" "$@"
 }
 rm -f "$clock"

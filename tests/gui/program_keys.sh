@@ -28,7 +28,7 @@ steps+=("$(at 106000)" "press=$main:alt+s" "$(at 106500)" "release=alt+s"
         "$(at 108000)" "press=$main:Return" "$(at 108500)" "release=Return"
         "keys=$main:ctrl+c" "clipboard=$work/laps.txt" "close=$main")
 
-program_env="LD_PRELOAD=$clock_shift LAPMARK_CLOCK_SHIFT=$clock ASAN_OPTIONS=${ASAN_OPTIONS:-}:verify_asan_link_order=0" \
+program_env=$(held_clock) \
   run_program keys "$lapmark" "$build" "ui_language=default" "${steps[@]}"
 ran_cleanly keys
 

@@ -29,7 +29,7 @@ steps=("$(at 100000)" "keys=$main:alt+s" "$(at 101200)" "keys=$main:alt+t" "$(at
 
 prepare_home() { mkdir -p "$home/Documents"; echo "XDG_DOCUMENTS_DIR=\"\$HOME/Documents\"" > "$home/.config/user-dirs.dirs"; }
 prepare_home=prepare_home
-program_env="-u NO_AT_BRIDGE LD_PRELOAD=$clock_shift LAPMARK_CLOCK_SHIFT=$clock ASAN_OPTIONS=${ASAN_OPTIONS:-}:verify_asan_link_order=0" \
+program_env="-u NO_AT_BRIDGE $(held_clock)" \
   run_program list "$lapmark" "$build" "ui_language=default" "${steps[@]}"
 ran_cleanly list
 [ "$drove" -eq 0 ] || sed 's/^/    /' "$work/reads" 2>/dev/null | tail -20

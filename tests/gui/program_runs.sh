@@ -41,7 +41,7 @@ at() { # MS WALL: from the next reading on, the boot-time clock reads MS millise
   # wall clock is moved by WALL seconds
   echo "run=printf '@%s %s' $1 $2 > $clock.new && mv $clock.new $clock"
 }
-program_env="LD_PRELOAD=$clock_shift LAPMARK_CLOCK_SHIFT=$clock ASAN_OPTIONS=${ASAN_OPTIONS:-}:verify_asan_link_order=0" \
+program_env=$(held_clock) \
   run_program suspend "$lapmark" "$build" "ui_language=default" \
   "$(at 100000 0)" "keys=$main:alt+s" "$(at 101000 0)" "keys=$main:alt+t" \
   "$(at 701000 0)" "keys=$main:alt+t" \
