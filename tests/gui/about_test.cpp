@@ -4,6 +4,7 @@
 #include "fake_clock.h"
 #include "gui_test.h"
 #include "guards.h"
+#include "l10n/catalog_loader.h"
 #include "link_recorder.h"
 #include "log_capture.h"
 #include "mainwin/lapmark_dialog.h"
@@ -17,6 +18,8 @@
 #include <wx/hyperlink.h>
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
+#include <wx/intl.h>
+#include <wx/translation.h>
 #include <wx/version.h>
 
 #include <filesystem>
@@ -77,6 +80,28 @@ TEST(AboutBox, TextsLinksAndButtons)
     Click(*download);
     ASSERT_EQ(browser.browsed.size(), 1u);
     EXPECT_EQ(browser.browsed[0], DownloadPageUrl);
+}
+
+TEST(AboutBox, LinksNeverOpenAnAddressACatalogMadeUnsafe)
+{
+    // The tests' own catalog, and nothing else, until the locale puts the previous one back.
+    wxLocale locale;
+    {
+        LogCapture quiet; // a system without the C locale says so
+        locale.Init(wxLANGUAGE_ENGLISH, wxLOCALE_DONT_LOAD_DEFAULT);
+    }
+    const wxString folder = LAPMARK_BINARY_DIR "/test-catalogs";
+    const wxString language = "xx";
+    wxTranslations::Get()->SetLoader(new ChosenLanguagesLoader(wxArrayString(1, &folder), wxArrayString(1, &language)));
+    wxTranslations::Get()->SetLanguage(language);
+    wxTranslations::Get()->AddCatalog("Lapmark");
+    AboutDlg about(nullptr, wxID_ANY);
+    auto* home = FindControl<wxHyperlinkCtrl>(about, "ID_HYPERLINKCTRL1");
+    auto* mail = FindControl<wxHyperlinkCtrl>(about, "ID_HYPERLINKCTRL2");
+    ASSERT_TRUE(home && mail);
+    ASSERT_EQ(home->GetLabel(), "javascript:alert(1)") << "the catalog is in use";
+    EXPECT_EQ(home->GetURL(), HomePageUrl);
+    EXPECT_EQ(mail->GetURL(), SupportMailto);
 }
 
 TEST(AboutBox, OpensWithEveryPictureMissing)

@@ -42,6 +42,19 @@ TEST(StartUp, NamesComeBeforeTheStoreWhichRecordsDefaults)
     EXPECT_EQ(&PrepareSettingsStore(*wxTheApp), &store) << "created once";
 }
 
+#ifndef __WXMSW__
+TEST(StartUp, TheRunIsKeptInTheStateFolderOrItsDefault)
+{
+    // A relative XDG_STATE_HOME is to be ignored, as an unset one is.
+    for (const char* state : {"/elsewhere/state", "relative/state", ""})
+    {
+        EnvironmentGuard stateHome("XDG_STATE_HOME", state);
+        const wxString folder = *state == '/' ? wxString(state) : wxGetHomeDir() + "/.local/state";
+        EXPECT_EQ(RunFilePath(), folder + "/Lapmark/run.txt") << state;
+    }
+}
+#endif
+
 TEST(TestEnvironment, ThrowawayHome)
 {
     ExpectThrowawayHome();

@@ -21,4 +21,7 @@ TEST(LanguageChoice, TheListEndsAtTheFirstEmptyLabel)
     EXPECT_EQ(LanguageAt(rows, 1), wxLANGUAGE_GERMAN);
     EXPECT_EQ(LanguageAt(rows, -1), wxLANGUAGE_UNKNOWN) << "cancelled";
     EXPECT_EQ(LanguageAt(rows, 3), wxLANGUAGE_UNKNOWN) << "a row past the end is never chosen";
+    for (int language : {wxLANGUAGE_UNKNOWN, wxLANGUAGE_ITALIAN})
+        EXPECT_EQ(LanguageRow(rows, language), -1) << "nor selected";
+    EXPECT_EQ(LanguageRow(rows, wxLANGUAGE_GERMAN), 1);
 }

@@ -158,6 +158,7 @@ TEST(RunJournal, OneProcessAtATimeKeepsARunInAFile)
     RunJournal first(folder.path);
     RunJournal second(folder.path);
     EXPECT_EQ(second.OpenProblem(), RunJournal::Problem::InUse);
+    second.OnWriteFailure([](const std::string& reason) { ADD_FAILURE() << "told once is enough: " << reason; });
     first.Record(RunEvent::Start, ms{0});
     second.Record(RunEvent::Start, ms{5000});
     second.Record(RunEvent::Stop, ms{6000});
