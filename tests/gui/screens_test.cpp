@@ -87,6 +87,8 @@ void CheckWindowsIn(wxLanguage language)
     LapmarkDialog dialog(nullptr, wxID_ANY, clock);
     dialog.InitDialog();
     dialog.Show();
+    const wxSize tall = dialog.GetClientSize() + wxSize(0, 50);
+    dialog.SetClientSize(tall); // the user made it taller
     auto* start = FindControl<wxButton>(dialog, "ID_BUTTON_START");
     auto* reset = FindControl<wxButton>(dialog, "ID_BUTTON_RESET");
     Click(*start);
@@ -99,6 +101,7 @@ void CheckWindowsIn(wxLanguage language)
     clock.Advance(std::chrono::hours(9000) - 1001 * 100ms);
     Click(*start);
     EXPECT_EQ(FindControl<wxStaticText>(dialog, "ID_STATICTEXT_DISPLAY")->GetLabel(), "10000:00:00.0");
+    EXPECT_EQ(dialog.GetClientSize().y, tall.y) << "grown wider where it must, the user's height kept";
     ExpectWholeTexts(dialog);
 
     SplitList& list = dialog.GetSplitList();
