@@ -16,7 +16,7 @@ Milliseconds AsShown(Milliseconds elapsed)
     return elapsed - elapsed % 100;
 }
 
-const std::array<SplitColumn, 4> Columns{{
+const std::vector<SplitColumn> Columns{
     {wxTRANSLATE("No."), false, 40, true,
      [](const std::vector<SplitRecord>&, std::size_t row) {
          return SplitRowNumber(static_cast<long>(row));
@@ -40,10 +40,10 @@ const std::array<SplitColumn, 4> Columns{{
          return FormatTimeText(AsShown(records[row].total) - before);
      },
      nullptr},
-}};
+};
 } // namespace
 
-const std::array<SplitColumn, 4>& SplitColumns()
+const std::vector<SplitColumn>& SplitColumns()
 {
     return Columns;
 }

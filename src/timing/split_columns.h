@@ -26,7 +26,7 @@ struct SplitColumn
 };
 
 /// The columns: number, action and total in the list; the lap only in copies and files.
-const std::array<SplitColumn, 4>& SplitColumns();
+const std::vector<SplitColumn>& SplitColumns();
 
 /// How many of the columns the list shows; they come first.
 std::size_t SplitListColumnCount();
