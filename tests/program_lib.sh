@@ -9,18 +9,22 @@ trap 'for pid in $program_pid $helper_pid; do kill "$pid" 2>/dev/null; done; chm
 . "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
 main_window="Lapmark"
 # The clock shim's held clock (tests/gui/clock_shift.c, in $clock_shift): `held_clock` gives the
-# environment words that put a program on it; `hold_clock MS` sets its boot-time clock to MS
-# milliseconds now, `at MS` is a driver step that does so.
+# environment words that put a program on it; `hold_clock MS [WALL]` sets its boot-time clock to
+# MS milliseconds now (and moves the wall clock by WALL seconds), `at MS [WALL]` is a driver step
+# that does so.
 clock=$work/clock
 held_clock() { echo "LD_PRELOAD=$clock_shift LAPMARK_CLOCK_SHIFT=$clock ASAN_OPTIONS=${ASAN_OPTIONS:-}:verify_asan_link_order=0"; }
-hold_clock_command() { echo "printf '@%s 0' $1 > $clock.new && mv $clock.new $clock"; }
-hold_clock() { sh -c "$(hold_clock_command "$1")"; }
-at() { echo "run=$(hold_clock_command "$1")"; }
-# reads CHECK...: a driver step that waits until the screen reader's view of the program holds
-# (30 s bounds a hang); what it read goes to $work/reads.
-reads() {
-  echo "run=/usr/bin/python3 $(dirname "${BASH_SOURCE[0]}")/gui/screen_reader.py example.quillora.Lapmark 30 $* >> $work/reads 2>&1"
-}
+hold_clock_command() { echo "printf '@%s %s' $1 ${2:-0} > $clock.new && mv $clock.new $clock"; }
+hold_clock() { sh -c "$(hold_clock_command "$@")"; }
+at() { echo "run=$(hold_clock_command "$@")"; }
+# The screen reader's view of the program (tests/gui/screen_reader.py): `read_screen CHECK...`
+# waits until it holds, `reads CHECK...` is a driver step that does so; 30 s bound a hang, and
+# what it read goes to $work/reads.
+screen_reader="/usr/bin/python3 $(dirname "${BASH_SOURCE[0]}")/gui/screen_reader.py example.quillora.Lapmark 30"
+read_screen() { $screen_reader "$@" >> "$work/reads" 2>&1; }
+reads() { echo "run=$screen_reader $* >> $work/reads 2>&1"; }
+# wait_until CONDITION: waits until the shell CONDITION holds; 60 s bound a hang.
+wait_until() { timeout 60 sh -c "until $1; do sleep 0.05; done"; }
 
 # start_program OUT DIR COMMAND...: starts COMMAND in DIR with its output added to OUT. Hooks:
 # $remove_cwd removes DIR right after the program's shell has entered it; $program_env
@@ -42,8 +46,10 @@ drive() {
   "$driver" timeout=120 "$@"
 }
 
-# end_program: waits for the program started last and leaves its status in $status.
+# end_program [FAILED]: waits for the program started last and leaves its status in $status. A
+# FAILED other than 0 (the steps that drove it failed, and it waits for a user) ends it first.
 end_program() {
+  [ "${1:-0}" -eq 0 ] || kill "$program_pid" 2>/dev/null
   wait "$program_pid"
   status=$?
   program_pid=
@@ -67,9 +73,7 @@ run_program() {
     "$program" ${program_args:-}
   drive "$@" >> "$work/$name.out" 2>&1
   drove=$?
-  # A step that failed leaves the program waiting for a user: no reason to wait for it too.
-  [ "$drove" -eq 0 ] || kill "$program_pid" 2>/dev/null
-  end_program
+  end_program "$drove"
 }
 
 # expect NAME WHAT COMMAND...: counts COMMAND's success; on failure shows WHAT and NAME's output.

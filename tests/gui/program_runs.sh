@@ -36,11 +36,6 @@ helper_pid=
 # A suspend while timing (the boot-time clock, held still by the test, jumps 600 s ahead) is in
 # the total, the lap and every row after it; a suspend while stopped is not; the wall clock set
 # back an hour moves nothing. The clock is held, so every time is exact.
-clock=$work/clock
-at() { # MS WALL: from the next reading on, the boot-time clock reads MS milliseconds and the
-  # wall clock is moved by WALL seconds
-  echo "run=printf '@%s %s' $1 $2 > $clock.new && mv $clock.new $clock"
-}
 program_env=$(held_clock) \
   run_program suspend "$lapmark" "$build" "ui_language=default" \
   "$(at 100000 0)" "keys=$main:alt+s" "$(at 101000 0)" "keys=$main:alt+t" \

@@ -33,11 +33,9 @@ lapmark() {
 # closes NAME CRITERIA: closes its window as the compositor's close does; it ends with status 0,
 # having said the note COUNT times.
 closes() {
-  local name=$1 criteria=$2 count=$3
+  local name=$1 criteria=$2 count=$3 before=$failures
   expect "$name" "its window is closed" swaymsg -q "$criteria kill"
-  # No such window to close: nothing would end the program but its time limit.
-  [ "$failures" -eq 0 ] || kill "$program_pid" 2>/dev/null
-  end_program
+  end_program $((failures - before))
   expect "$name" "it ended with status 0 (got $status)" test "$status" -eq 0
   expect "$name" "it said it cannot stay on top $count times" test "$(grep -c -F "$note" "$work/$name.out")" -eq "$count"
 }
@@ -45,7 +43,7 @@ closes() {
 # Both displays: Xwayland, above, the entry's class.
 DISPLAY=$x11 "$recorder" "$work/states" "$work/recording" &
 recorder_pid=$!
-timeout 60 sh -c "until [ -e $work/recording ]; do sleep 0.05; done"
+wait_until "[ -e $work/recording ]"
 lapmark xwayland
 view=$(windows name=Lapmark shell=xwayland)
 expect xwayland "the window is an Xwayland window" test -n "$view"
@@ -56,29 +54,28 @@ closes xwayland "[class=\"$wm_class\"]" 0
 kill "$recorder_pid"
 
 # GDK_BACKEND=wayland: native, its app_id, the note once, exact stamps from the keyboard.
-read_now() { /usr/bin/python3 "$(dirname "$0")/screen_reader.py" "$desktop_id" 60 "$@" >> "$work/native.reads" 2>&1; }
 key() { XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=wayland-1 wtype -M alt -k "$1" -m alt; }
 # A keyboard that stays (a virtual one, idle), so the window has the keyboard before the first key
 # and keeps it between keys: each key's own device comes and goes.
 XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=wayland-1 wtype -s 3600000 &
 keyboard_pid=$!
-timeout 60 sh -c 'until swaymsg -r -t get_seats | grep -q "capabilities.: [1-9]"; do sleep 0.05; done'
+wait_until 'swaymsg -r -t get_seats | grep -q "capabilities.: [1-9]"'
 hold_clock 100000
 # shellcheck disable=SC2046 # the held clock's words
 lapmark native NO_AT_BRIDGE=0 GDK_BACKEND=wayland $(held_clock)
 expect native "the window is a native Wayland window with the entry's name as its app_id" \
   windows name=Lapmark shell=xdg_shell "app_id=$desktop_id"
 expect native "Alt+S starts" key s
-expect native "timing" read_now "buttons=Lapmark:Stop|Split"
+expect native "timing" read_screen "buttons=Lapmark:Stop|Split"
 hold_clock 101200
 expect native "Alt+T splits" key t
-expect native "a row" read_now "rows=Lapmark:1"
+expect native "a row" read_screen "rows=Lapmark:1"
 hold_clock 102000
 expect native "Alt+S stops" key s
-expect native "both rows stamped at their keys" read_now "rows=Lapmark:2" "row=Lapmark:0:#1|Split|00:00:01.2" \
+expect native "both rows stamped at their keys" read_screen "rows=Lapmark:2" "row=Lapmark:0:#1|Split|00:00:01.2" \
   "row=Lapmark:1:#2|Stop|00:00:02.0"
 closes native "[app_id=\"$desktop_id\"]" 1
 kill "$keyboard_pid"
-[ "$failures" -eq 0 ] || sed 's/^/    /' "$work/native.reads" 2>/dev/null | tail -20
+[ "$failures" -eq 0 ] || sed 's/^/    /' "$work/reads" 2>/dev/null | tail -20
 
 finish

@@ -83,13 +83,13 @@ public:
 
     /// The place of row `row` in the list's coordinates.
     wxRect RowRect(long row) const { return m_control.GetItemRect(Item(row)); }
-
-private:
-    wxDataViewVirtualListModel& Model() const { return *static_cast<wxDataViewVirtualListModel*>(m_control.GetModel()); }
-    wxDataViewItem Item(long row) const { return Model().GetItem(static_cast<unsigned int>(row)); }
 #endif
 
 private:
+#ifndef __WXMSW__
+    wxDataViewVirtualListModel& Model() const { return *static_cast<wxDataViewVirtualListModel*>(m_control.GetModel()); }
+    wxDataViewItem Item(long row) const { return Model().GetItem(static_cast<unsigned int>(row)); }
+#endif
     bool Differs(const wxColour& colour) const
     {
         return colour.IsOk() && colour != m_control.GetBackgroundColour();

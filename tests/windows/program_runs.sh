@@ -37,7 +37,7 @@ check "make two rows" shows "$main" "rows=2"
 check "the two rows are copied" drive "keys=$main:ctrl+c" "clipboard=$work/before.txt"
 run_file=$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/Quillora/Lapmark/run.txt
 check "and written down: a first line and a start, then a record a row" \
-  timeout 60 sh -c "until [ \"\$(wc -l < '$run_file' 2>/dev/null)\" = 4 ]; do sleep 0.05; done"
+  wait_until "[ \"\$(wc -l < '$run_file' 2>/dev/null)\" = 4 ]"
 check "the program is killed" drive "kill=$main"
 end_program
 start_program "$work/lapmark.out" "$work/elsewhere" wine "$work/Lapmark/Lapmark.exe"
