@@ -10,7 +10,10 @@ zip=$1 driver=$2 state_exe=$3
 
 unzip -q "$zip" -d "$work"
 key='HKCU\Software\Quillora\Lapmark'
-wine reg delete "$key" /f > /dev/null 2>&1 # a first start: nothing stored yet
+run_file=$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/Quillora/Lapmark/run.txt
+# A first start: nothing stored yet, no run kept (other tests share the prefix).
+wine reg delete "$key" /f > /dev/null 2>&1
+rm -f "$run_file"
 mkdir -p "$work/elsewhere"
 start_program "$work/lapmark.out" "$work/elsewhere" wine "$work/Lapmark/Lapmark.exe"
 
@@ -35,7 +38,6 @@ check "make two rows" shows "$main" "rows=2"
 # Killed while timing, as a crash or a power cut ends it: the next start brings both rows back,
 # stopped, as they were.
 check "the two rows are copied" drive "keys=$main:ctrl+c" "clipboard=$work/before.txt"
-run_file=$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/Quillora/Lapmark/run.txt
 check "and written down: a first line and a start, then a record a row" \
   wait_until "[ \"\$(wc -l < '$run_file' 2>/dev/null)\" = 4 ]"
 check "the program is killed" drive "kill=$main"
