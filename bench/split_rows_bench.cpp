@@ -69,13 +69,14 @@ void Click(wxButton* button)
 }
 
 /// The median time of one split, click to row, over `splits` splits in a fresh window that keeps
-/// its run in `journal` (none: in memory only), in microseconds.
-double MedianSplit(RunJournal* journal, int splits)
+/// its run in the file at `path` (none: in memory only), in microseconds.
+double MedianSplit(const std::string& path, int splits)
 {
     FakeClock clock;
     LapmarkDialog window(nullptr, wxID_ANY, clock);
-    if (journal)
-        window.KeepRunIn(*journal);
+    if (!path.empty())
+        window.KeepRunIn(std::make_unique<RunJournal>(path));
+    RunJournal* journal = window.GetRunRecord().Journal();
     window.InitDialog();
     window.Show();
     auto* reset = dynamic_cast<wxButton*>(wxWindow::FindWindowByName("ID_BUTTON_RESET", &window));
@@ -188,9 +189,8 @@ int main(int argc, char** argv)
         std::vector<double> with, without;
         for (int round = 0; round < 3; ++round)
         {
-            without.push_back(MedianSplit(nullptr, 1000));
-            RunJournal journal((folder / ("run-" + std::to_string(round) + ".txt")).string());
-            with.push_back(MedianSplit(&journal, 1000));
+            without.push_back(MedianSplit(std::string(), 1000));
+            with.push_back(MedianSplit((folder / ("run-" + std::to_string(round) + ".txt")).string(), 1000));
         }
         std::sort(with.begin(), with.end());
         std::sort(without.begin(), without.end());

@@ -97,6 +97,12 @@ nearly_full_run_file() { # a run of 59 rows in 1,021 bytes: the next record take
   { printf 'Lapmark run 1\n'; run_record S 0
     for i in $(seq 1 59); do run_record L $((i * 1000)); done; } > "$run_file"
 }
+three_rows_run_file() { # a run of three splits that even root cannot write
+  run_file=$home/.local/state/Lapmark/run.txt
+  mkdir -p "${run_file%/*}"
+  { printf 'Lapmark run 1\n'; run_record S 0; run_record L 1000; run_record L 2000; run_record L 3000; } > "$run_file"
+  chattr +i "$run_file"
+}
 file_for_state_folder() { mkdir -p "$home/.local/state"; echo "not a folder" > "$home/.local/state/Lapmark"; }
 file_for_folder() { rm -rf "$home/.config/Lapmark"; echo "not a folder" > "$home/.config/Lapmark"; }
 
@@ -151,17 +157,43 @@ settings() {
   ran_cleanly "$name"
   expect "$name" "the file in the folder's place is untouched" grep -qx "not a folder" "$home/.local/state/Lapmark"
 
+  # A run file that can be read but not written (made immutable, which binds root too): its run
+  # is shown, so it can still be saved, and the user is told once that it will not be kept.
+  name=run-read-only
+  touch "$work/immutable"
+  if chattr +i "$work/immutable" 2> /dev/null; then
+    chattr -i "$work/immutable"
+    prepare_home=three_rows_run_file
+    run_program "$name" "$dir/lapmark" "$dir" "ui_language=default" "close=Lapmark Warning" \
+      "keys=$main:ctrl+c" "clipboard=$work/$name.laps" "close=$main"
+    chattr -i "$run_file"
+    prepare_home=
+    ran_cleanly "$name"
+    expect "$name" "its three rows are shown and copied" test "$(grep -c . "$work/$name.laps")" = 4
+  else
+    echo "$name: skipped, this file system cannot make a file immutable"
+  fi
+
   # A disk that fills up (a file-size limit stands in) as the run is written down: reported once,
-  # the run goes on in the window, and no part of it is left to come back as if it were the whole.
+  # in a window that leaves the keyboard to the timer, so the next keys still split and stop; every
+  # record written before stays, marked as ending early, and comes back with a word that it may.
   name=run-full-disk
   printf '#!/bin/bash\ntrap "" XFSZ\nulimit -f 1 # KiB\nexec "${0%%%%-full-disk}" "$@"\n' > "$dir/lapmark-full-disk"
   chmod +x "$dir/lapmark-full-disk"
   prepare_home=nearly_full_run_file
   run_program "$name" "$dir/lapmark-full-disk" "$dir" "ui_language=default" "keys=$main:alt+s" \
-    "close=Lapmark Warning" "keys=$main:alt+t,alt+s" "close=$main"
+    "wait=Lapmark Warning" "type=alt+t" "type=alt+s" "keys=$main:ctrl+c" "clipboard=$work/$name.laps" \
+    "close=Lapmark Warning" "close=$main"
   prepare_home=
   ran_cleanly "$name"
-  expect "$name" "the run file is left empty" test ! -s "$run_file"
+  expect "$name" "the keys after the warning split and stopped" \
+    test "$(tail -n 2 "$work/$name.laps" | cut -f 2 | tr -d '\r' | tr '\n' ' ')" = "Split Stop "
+  expect "$name" "the run file keeps its records, marked" test "$(tail -n 1 "$run_file")" = E
+  expect "$name" "and kept its 59 rows" test "$(grep -c '^L ' "$run_file")" = 59
+  run_program "$name" "$dir/lapmark" "$dir" "ui_language=default" "close=Lapmark Warning" \
+    "keys=$main:ctrl+c" "clipboard=$work/$name.back" "close=$main"
+  ran_cleanly "$name"
+  expect "$name" "the 59 rows come back" test "$(grep -c . "$work/$name.back")" = 60
 
   # A working directory that cannot be read any more (removed while the program starts in it).
   name=cwd-unreadable

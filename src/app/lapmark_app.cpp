@@ -21,6 +21,7 @@
 #include <wx/utils.h>
 
 #include <cstdio>
+#include <vector>
 
 #ifdef __WXMSW__
 #include <shlobj.h>
@@ -28,6 +29,9 @@
 #include "app/display_backend.h"
 
 #include <gdk/gdk.h>
+#include <glib-unix.h>
+
+#include <csignal>
 
 #include <cstdlib>
 #endif
@@ -88,6 +92,45 @@ void PrepareDisplay()
 #endif
 }
 
+namespace
+{
+/// Ends the program as its close box would when the session asks it to (SIGTERM at a logout or a
+/// shutdown, SIGHUP when its terminal goes, SIGINT from the terminal), so a run being timed is
+/// written down at that moment. Nothing on Windows, where the toolkit closes the window itself.
+class OrderlyEnd
+{
+public:
+    explicit OrderlyEnd(wxTopLevelWindow& window)
+    {
+#ifndef __WXMSW__
+        for (const int signal : {SIGTERM, SIGHUP, SIGINT})
+            m_sources.push_back(g_unix_signal_add(signal, &OrderlyEnd::Close, &window));
+#else
+        (void)window;
+#endif
+    }
+    ~OrderlyEnd()
+    {
+#ifndef __WXMSW__
+        for (const guint source : m_sources)
+            g_source_remove(source);
+#endif
+    }
+    OrderlyEnd(const OrderlyEnd&) = delete;
+    OrderlyEnd& operator=(const OrderlyEnd&) = delete;
+
+private:
+#ifndef __WXMSW__
+    static gboolean Close(gpointer window)
+    {
+        static_cast<wxTopLevelWindow*>(window)->Close(true);
+        return G_SOURCE_CONTINUE;
+    }
+    std::vector<guint> m_sources;
+#endif
+};
+} // namespace
+
 wxString RunFilePath()
 {
 #ifdef __WXMSW__
@@ -144,15 +187,14 @@ bool LapmarkApp::OnInit()
         std::fprintf(stderr, "%s\n", onTop.utf8_str().data());
     wxInitAllImageHandlers();
 
-    // Declared first, so it is there until the window has written its last record.
-    RunJournal journal(RunFilePath());
     LapmarkDialog window(nullptr, wxID_ANY);
-    window.KeepRunIn(journal);
+    window.KeepRunIn(std::make_unique<RunJournal>(RunFilePath()));
     const wxIconBundle icons = LoadWindowIcons();
     if (!icons.IsEmpty())
         window.SetIcons(icons);
     SetTopWindow(&window);
     instance.Serve(window);
+    const OrderlyEnd orderly(window);
     window.ShowModal();
     return true;
 }

@@ -20,6 +20,10 @@
 #include <algorithm>
 #include <functional>
 
+#ifdef __WXGTK__
+#include <gtk/gtk.h>
+#endif
+
 namespace
 {
 const long ID_STATICTEXT_DISPLAY = wxNewId();
@@ -46,17 +50,27 @@ const char* const RunNotKept = wxTRANSLATE(
     "Lapmark cannot write this run down (%s). Timing goes on, but the run will not be brought "
     "back after Lapmark closes: save the laps to keep them.");
 
-/// Tells the user, once, why a run file cannot be used.
-void TellRunProblem(RunJournal::Problem problem, const wxString& detail)
+/// Tells the user, once, why a run file cannot be used, and what came back of it.
+void TellRunProblem(const RunJournal& journal)
 {
-    switch (problem)
+    const wxString& detail = journal.OpenDetail();
+    if (journal.Kept().endsEarly)
+        wxLogWarning(_("Lapmark could not write down all of the last run: it may end earlier "
+                       "than it did."));
+    switch (journal.OpenProblem())
     {
     case RunJournal::Problem::None:
         return;
     case RunJournal::Problem::Damaged:
-        wxLogWarning(_("The run kept from the last time could not be read, so Lapmark starts a "
-                       "new one. The unreadable file was kept as \"%s\"."),
-                     detail);
+        if (journal.Kept().started)
+            wxLogWarning(_("Part of the run kept from the last time could not be read. Lapmark "
+                           "brings back what came before the damage; the whole file was kept as "
+                           "\"%s\"."),
+                         detail);
+        else
+            wxLogWarning(_("The run kept from the last time could not be read, so Lapmark starts a "
+                           "new one. The unreadable file was kept as \"%s\"."),
+                         detail);
         return;
     case RunJournal::Problem::InUse:
         wxLogWarning(_("Another Lapmark window keeps its run in \"%s\". The run of this window "
@@ -69,9 +83,28 @@ void TellRunProblem(RunJournal::Problem problem, const wxString& detail)
     }
 }
 
-RunEvent EventOf(SplitAction action)
+/// Shows `text` in a small window of its own that does not take the keyboard, so the run being
+/// timed keeps its keys; its OK button or close box ends it.
+void ShowQuietly(wxWindow* parent, const wxString& text)
 {
-    return action == SplitAction::Split ? RunEvent::Split : RunEvent::Stop;
+    auto* notice = new wxDialog(parent, wxID_ANY, _("Lapmark Warning"), wxDefaultPosition,
+                                wxDefaultSize, wxCAPTION | wxCLOSE_BOX, "notice");
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    auto* message = new wxStaticText(notice, wxID_ANY, text);
+    message->Wrap(notice->FromDIP(360));
+    sizer->Add(message, wxSizerFlags().DoubleBorder());
+    sizer->Add(notice->CreateStdDialogButtonSizer(wxOK), wxSizerFlags().Expand().Border());
+    notice->SetSizerAndFit(sizer);
+    notice->Bind(wxEVT_BUTTON, [notice](wxCommandEvent&) { notice->Destroy(); }, wxID_OK);
+    notice->Bind(wxEVT_CLOSE_WINDOW, [notice](wxCloseEvent&) { notice->Destroy(); });
+#ifdef __WXGTK__
+    // The main window runs modally, and GTK keeps every window of its group from the user
+    // meanwhile: the notice, in a group of its own, can be answered.
+    GtkWindowGroup* group = gtk_window_group_new();
+    gtk_window_group_add_window(group, GTK_WINDOW(notice->GetHandle()));
+    g_object_unref(group);
+#endif
+    notice->ShowWithoutActivating();
 }
 
 } // namespace
@@ -120,7 +153,7 @@ LapmarkDialog::LapmarkDialog(wxWindow* parent, wxWindowID id, const Clock& clock
     BoxSizerMain->Add(runRow, 0, wxEXPAND, border);
 
     auto* listRow = new wxBoxSizer(wxHORIZONTAL);
-    m_splitList = std::make_unique<SplitList>(this, ID_LISTCTRL_SPLIT);
+    m_splitList = std::make_unique<SplitList>(this, ID_LISTCTRL_SPLIT, m_record.Rows());
     m_splitList->SetAccessibleName(_("Splits"));
     listRow->Add(m_splitList->GetWindow(), 1, wxLEFT | wxRIGHT | wxTOP | wxEXPAND, border);
     BoxSizerMain->Add(listRow, 1, wxEXPAND, border);
@@ -186,32 +219,44 @@ LapmarkDialog::LapmarkDialog(wxWindow* parent, wxWindowID id, const Clock& clock
 LapmarkDialog::~LapmarkDialog()
 {
     Timer.Stop();
-    if (!m_journal)
-        return;
     // Closed while timing: the run comes back stopped at this moment.
     if (m_state == RunState::Running)
-        m_journal->Record(RunEvent::Close, m_stopwatch.Read(true).total);
-    m_journal->OnWriteFailure(nullptr);
+        m_record.Close(m_stopwatch.Read(true).total);
+    else if (RunJournal* journal = m_record.Journal())
+        journal->OnWriteFailure(nullptr);
 }
 
-void LapmarkDialog::KeepRunIn(RunJournal& journal)
+void LapmarkDialog::KeepRunIn(std::unique_ptr<RunJournal> journal)
 {
-    m_journal = &journal;
-    TellRunProblem(journal.OpenProblem(), journal.OpenDetail());
-    // The writer's thread may not touch the window; the application outlives it.
-    journal.OnWriteFailure([](const std::string& reason) {
-        wxTheApp->CallAfter([reason] { wxLogWarning(wxGetTranslation(RunNotKept), wxString(reason)); });
+    const std::optional<StopwatchReading> kept = m_record.KeepIn(std::move(journal));
+    if (!m_record.Journal())
+        return;
+    RunJournal& keeper = *m_record.Journal();
+    TellRunProblem(keeper);
+    // The writer's thread may not touch the window: the application hands the report to
+    // whichever main window is there when it comes.
+    keeper.OnWriteFailure([](const std::string& reason) {
+        wxTheApp->CallAfter([reason] {
+            if (auto* window = dynamic_cast<LapmarkDialog*>(wxTheApp->GetTopWindow()))
+                window->Warn(wxString::Format(wxGetTranslation(RunNotKept), wxString(reason)));
+        });
     });
-    const KeptRun& kept = journal.Kept();
-    if (kept.rows.empty())
+    if (!kept)
         return;
     m_splitList->CreateColumns();
-    for (const SplitRecord& row : kept.rows)
-        m_splitList->AddRow(row.action, {row.total, Milliseconds{0}});
-    m_stopwatch.Restore(kept.at);
+    m_splitList->ShowRows();
+    m_stopwatch.Restore(*kept);
     m_state = RunState::Stopped;
     RefreshDisplays(m_state);
     UpdateButtonLabels(m_state);
+}
+
+void LapmarkDialog::Warn(const wxString& text)
+{
+    if (m_state == RunState::Running)
+        ShowQuietly(this, text);
+    else
+        wxLogWarning("%s", text);
 }
 
 void LapmarkDialog::OnDpiChanged(wxDPIChangedEvent& event)
@@ -253,6 +298,11 @@ void LapmarkDialog::OnDialogInit(wxInitDialogEvent&)
 
 void LapmarkDialog::OnStartButton(wxCommandEvent&)
 {
+    StartOrStop();
+}
+
+void LapmarkDialog::StartOrStop()
+{
     if (StartButtonCommand(m_state) == RunCommand::StopTiming)
         StopTiming();
     else
@@ -261,6 +311,11 @@ void LapmarkDialog::OnStartButton(wxCommandEvent&)
 }
 
 void LapmarkDialog::OnResetButton(wxCommandEvent&)
+{
+    SplitOrReset();
+}
+
+void LapmarkDialog::SplitOrReset()
 {
     if (ResetButtonCommand(m_state) == RunCommand::RecordSplit)
         RecordSplit();
@@ -293,8 +348,7 @@ void LapmarkDialog::OnTimer(wxTimerEvent&)
 void LapmarkDialog::StartTiming()
 {
     m_stopwatch.Start();
-    if (m_journal)
-        m_journal->Record(RunEvent::Start, m_stopwatch.Read(false).total);
+    m_record.Start(m_stopwatch.Read(false).total);
     m_state = StateAfter(m_state, RunCommand::StartTiming);
     Timer.Start(TickMilliseconds, wxTIMER_CONTINUOUS);
 }
@@ -328,9 +382,8 @@ void LapmarkDialog::ConfirmReset()
     m_stopwatch.Reset();
     m_state = StateAfter(m_state, RunCommand::ConfirmReset, confirmed);
     RefreshDisplays(m_state);
-    m_splitList->Clear();
-    if (m_journal)
-        m_journal->Restart();
+    m_record.Reset();
+    m_splitList->ShowRows();
 }
 
 void LapmarkDialog::UpdateButtonLabels(RunState state)
@@ -372,10 +425,9 @@ void LapmarkDialog::SetReadout(wxStaticText& readout, const wxString& text)
 
 void LapmarkDialog::AddSplitRow(SplitAction action, const StopwatchReading& at)
 {
-    m_splitList->AddRow(action, at);
-    // Stamped and shown first; the journal's own thread takes it to the disk.
-    if (m_journal)
-        m_journal->Record(EventOf(action), at.total);
+    // Stamped and handed over; the journal's own thread takes it to the disk.
+    m_record.Add(action, at.total);
+    m_splitList->ShowRows();
 }
 
 void LapmarkDialog::OnSelectAll(wxCommandEvent&)
@@ -423,10 +475,10 @@ void LapmarkDialog::OnCharHook(wxKeyEvent& event)
     // own repeat flag is not set on every platform.)
     if (!m_heldKeys.Press(key.keyCode))
         return;
-    wxButton* const button = pressed == RunKey::StartButton ? ButtonStart : ButtonReset;
-    wxCommandEvent click(wxEVT_BUTTON, button->GetId());
-    click.SetEventObject(button);
-    ProcessWindowEvent(click);
+    if (pressed == RunKey::StartButton)
+        StartOrStop();
+    else
+        SplitOrReset();
 }
 
 void LapmarkDialog::OnKeyUp(wxKeyEvent& event)

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "timing/clock.h"
-#include "timing/run_journal.h"
 #include "timing/run_keys.h"
+#include "timing/run_record.h"
 #include "timing/run_state.h"
 #include "mainwin/split_list.h"
 #include "timing/split_rows.h"
@@ -31,18 +31,23 @@ public:
     LapmarkDialog(wxWindow* parent, wxWindowID id, const Clock& clock = s_systemClock);
     ~LapmarkDialog() override;
 
-    /// Brings back the run `journal` kept, stopped, if it has rows, and from now on writes every
-    /// Start, Stop, Split and confirmed Reset down there; tells the user once if the run cannot
-    /// be kept. The journal must outlive the window.
-    void KeepRunIn(RunJournal& journal);
+    /// Brings back the run `journal` kept, stopped, if it was started, and from now on writes
+    /// every Start, Stop, Split and confirmed Reset down there; tells the user once if the run
+    /// cannot be kept, or may end early. The journal ends with the window.
+    void KeepRunIn(std::unique_ptr<RunJournal> journal);
+    /// Tells the user `text`: in a box, or, while a run is timed, in a window that leaves the
+    /// keyboard to the timer.
+    void Warn(const wxString& text);
 
     /// The run state, for tests.
     RunState GetRunState() const { return m_state; }
     /// The tick timer: it runs from construction until the window is first shown, then only
     /// while timing.
     const wxTimer& GetTimer() const { return Timer; }
-    /// The split list, the record of the run.
+    /// The split list, which shows the run's record.
     SplitList& GetSplitList() { return *m_splitList; }
+    /// The run's record.
+    const RunRecord& GetRunRecord() const { return m_record; }
 
 private:
     void OnStartButton(wxCommandEvent& event);
@@ -62,6 +67,10 @@ private:
     /// Makes the window at least as large as its content now needs, keeping any larger size.
     void GrowToFit();
 
+    /// What Start/Stop does now, from its button or its key.
+    void StartOrStop();
+    /// What Reset/Split does now, from its button or its key.
+    void SplitOrReset();
     void StartTiming();
     void StopTiming();
     void RecordSplit();
@@ -76,6 +85,8 @@ private:
 
     RunState m_state = RunState::Idle;
     Stopwatch m_stopwatch;
+    /// The run's rows and where they are written down.
+    RunRecord m_record;
     wxButton* ButtonUpdate = nullptr;
     wxStaticText* StaticTextSmallDisp = nullptr;
     wxButton* ButtonAbout = nullptr;
@@ -88,8 +99,6 @@ private:
     wxTimer Timer;
     wxButton* ButtonLang = nullptr;
     wxButton* ButtonStart = nullptr;
-    /// Where the run is written down; none when it is kept in memory only.
-    RunJournal* m_journal = nullptr;
     /// The keys down now, so a run-control key held down presses its button once.
     HeldKeys m_heldKeys;
 

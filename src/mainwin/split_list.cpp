@@ -14,12 +14,20 @@
 #include <wx/stdpaths.h>
 #include <wx/window.h>
 
-void SplitList::AddRow(SplitAction action, const StopwatchReading& at)
+void SplitList::ShowRows()
 {
-    m_records.push_back({at.total, action});
-    const long row = GetRowCount() - 1;
-    FitRow(row);
-    ShowAddedRow(row);
+    const long rows = static_cast<long>(m_records.size());
+    if (rows < m_shown)
+    {
+        ClearShown();
+        m_shown = 0;
+    }
+    while (m_shown < rows)
+    {
+        const long row = m_shown++;
+        FitRow(row);
+        ShowAddedRow(row);
+    }
 }
 
 void SplitList::CreateColumns()

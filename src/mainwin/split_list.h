@@ -37,15 +37,16 @@ struct SplitListColumn
     int width;
 };
 
-/// The split list, the record of a run: one row per split and stop with its number, action and
-/// total, every other row shaded. It keeps what each row measured (its record) row for row beside
-/// the control; the list, copying and saving all write the records through the column table. Rows can be selected, copied
-/// and saved, from the keyboard and from the list's menu.
+/// The split list, which shows the rows of a run's record: one row per split and stop with its
+/// number, action and total, every other row shaded. The list, copying and saving all write the
+/// records through the column table. Rows can be selected, copied and saved, from the keyboard
+/// and from the list's menu.
 class SplitList
 {
 public:
-    /// Creates the control in `parent`, with the window name "ID_LISTCTRL_SPLIT".
-    SplitList(wxWindow* parent, long id);
+    /// Creates the control in `parent`, with the window name "ID_LISTCTRL_SPLIT", to show `rows`,
+    /// which must outlive it.
+    SplitList(wxWindow* parent, long id, const std::vector<SplitRecord>& rows);
 
     /// The control, for the parent's layout.
     wxWindow* GetWindow() const;
@@ -60,12 +61,11 @@ public:
     void ApplyDpi();
     /// The room a cell takes beside its text, in pixels.
     int CellPadding() const;
-    /// Appends a numbered row recording `at`, shaded by its position, and scrolls it into view.
-    void AddRow(SplitAction action, const StopwatchReading& at);
-    /// Removes every row; the next one is #1 again.
-    void Clear();
+    /// Shows the rows as they are now: those added since the last call appended, each numbered,
+    /// shaded by its position and scrolled into view; none at all once the rows were cleared.
+    void ShowRows();
 
-    long GetRowCount() const { return static_cast<long>(m_records.size()); }
+    long GetRowCount() const { return m_shown; }
     int GetColumnCount() const;
     /// Column `column` as shown: its heading, alignment and width.
     SplitListColumn GetColumn(int column) const;
@@ -102,14 +102,18 @@ private:
     void SetColumnWidth(int column, int width);
     /// Shows the record just added as row `row`, shaded by its position, scrolled into view.
     void ShowAddedRow(long row);
+    /// Removes every row from the control.
+    void ClearShown();
     /// Appends a column to the control.
     void AppendColumn(const wxString& heading, bool rightAligned, int width);
     /// The background of a shaded row, for the theme and the list's own background.
     wxColour ShadeColour() const;
 
     SplitListControl* ListCtrlSplit = nullptr;
-    /// What each row recorded, row for row.
-    std::vector<SplitRecord> m_records;
+    /// What each row recorded, row for row: the run's record.
+    const std::vector<SplitRecord>& m_records;
+    /// How many of them the control shows.
+    long m_shown = 0;
     /// The columns' widths as their texts need them.
     SplitColumnWidths m_widths{{}, 0};
 };

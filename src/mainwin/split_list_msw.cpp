@@ -6,7 +6,7 @@
 
 // The system's list view, which screen readers read through the system's own accessibility.
 
-SplitList::SplitList(wxWindow* parent, long id)
+SplitList::SplitList(wxWindow* parent, long id, const std::vector<SplitRecord>& rows) : m_records(rows)
 {
     ListCtrlSplit = new wxListCtrl(parent, id, wxDefaultPosition, wxSize(-1, parent->FromDIP(SplitListHeight)),
                                    wxLC_REPORT | wxLC_VRULES, wxDefaultValidator, "ID_LISTCTRL_SPLIT");
@@ -59,10 +59,9 @@ void SplitList::ShowAddedRow(long row)
     ListCtrlSplit->EnsureVisible(index);
 }
 
-void SplitList::Clear()
+void SplitList::ClearShown()
 {
     ListCtrlSplit->DeleteAllItems();
-    m_records.clear();
 }
 
 std::vector<long> SplitList::GetSelectedRows() const

@@ -53,7 +53,7 @@ SplitRowsModel& ModelOf(wxDataViewCtrl& list)
 }
 } // namespace
 
-SplitList::SplitList(wxWindow* parent, long id)
+SplitList::SplitList(wxWindow* parent, long id, const std::vector<SplitRecord>& rows) : m_records(rows)
 {
     ListCtrlSplit = new wxDataViewCtrl(parent, id, wxDefaultPosition, wxSize(-1, parent->FromDIP(SplitListHeight)),
                                        wxDV_MULTIPLE | wxDV_VERT_RULES, wxDefaultValidator,
@@ -141,9 +141,8 @@ void SplitList::ShowAddedRow(long row)
     ListCtrlSplit->EnsureVisible(ModelOf(*ListCtrlSplit).GetItem(static_cast<unsigned int>(row)));
 }
 
-void SplitList::Clear()
+void SplitList::ClearShown()
 {
-    m_records.clear();
     ModelOf(*ListCtrlSplit).Reset(0);
 }
 

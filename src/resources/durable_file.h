@@ -2,10 +2,12 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
-/// A file that one process at a time keeps open to add to, where every addition is on the disk
-/// (not only in the system's cache) before the call returns, so a power cut a moment later keeps
-/// it. Not for use from two threads at once.
+/// A file that one process at a time keeps open to add to. An addition is on the disk (not only
+/// in the system's cache) once Append returns true, so a power cut a moment later keeps it; a cut
+/// becomes durable with the next addition. One thread at a time uses it: the owner hands it to a
+/// writer thread and waits for that thread before it touches the file again.
 class DurableFile
 {
 public:
@@ -29,24 +31,28 @@ public:
 
     /// Everything the file holds now, or "" with Reason() set when it cannot be read.
     std::string ReadAll();
-    /// Adds `bytes` at the end, on the disk once this returns true.
+    /// Adds `bytes` at the end; they, and every cut and new folder before them, are on the disk
+    /// once this returns true.
     bool Append(const std::string& bytes);
-    /// Makes `bytes` the whole of the file, on the disk once this returns true.
-    bool Replace(const std::string& bytes);
+    /// Cuts the file back to its first `length` bytes, never longer than it is.
+    bool CutTo(std::size_t length);
+    /// Gives the file, still held, the name `to`; the old name is free for a new file.
+    bool MoveTo(const std::filesystem::path& to);
 
     /// Why the last call failed, in the system's words.
     const std::string& Reason() const { return m_reason; }
 
 private:
-    bool Write(const std::string& bytes);
     bool Fail(int error);
 
 #ifdef _WIN32
     void* m_handle = nullptr;
 #else
     int m_fd = -1;
-    /// The folder of a file this one created, until the first addition makes its name durable.
-    std::filesystem::path m_newIn;
+    std::filesystem::path m_path;
+    /// The folders whose new entries (this file's, and the folders made for it) are not yet
+    /// durable; the next addition flushes them.
+    std::vector<std::filesystem::path> m_newIn;
 #endif
     std::string m_reason;
 };

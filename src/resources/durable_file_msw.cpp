@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <system_error>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -36,7 +38,8 @@ DurableFile::Opened DurableFile::Open(const fs::path& path)
         return Opened::Failed;
     }
     // Others may read it, but no other process may open it to write while this one holds it.
-    const HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
+    // DELETE lets it be renamed through this handle, while still held.
+    const HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, FILE_SHARE_READ,
                                       nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
     {
@@ -86,8 +89,10 @@ std::string DurableFile::ReadAll()
     }
 }
 
-bool DurableFile::Write(const std::string& bytes)
+bool DurableFile::Append(const std::string& bytes)
 {
+    if (!m_handle)
+        return Fail(ERROR_INVALID_HANDLE);
     LARGE_INTEGER end{};
     if (!SetFilePointerEx(Handle(m_handle), end, nullptr, FILE_END))
         return Fail(static_cast<int>(GetLastError()));
@@ -104,18 +109,34 @@ bool DurableFile::Write(const std::string& bytes)
     return true;
 }
 
-bool DurableFile::Append(const std::string& bytes)
-{
-    return m_handle ? Write(bytes) : Fail(ERROR_INVALID_HANDLE);
-}
-
-bool DurableFile::Replace(const std::string& bytes)
+bool DurableFile::CutTo(std::size_t length)
 {
     if (!m_handle)
         return Fail(ERROR_INVALID_HANDLE);
-    LARGE_INTEGER start{};
-    if (!SetFilePointerEx(Handle(m_handle), start, nullptr, FILE_BEGIN) ||
-        !SetEndOfFile(Handle(m_handle)))
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(Handle(m_handle), &size))
         return Fail(static_cast<int>(GetLastError()));
-    return Write(bytes);
+    if (static_cast<unsigned long long>(size.QuadPart) <= length)
+        return true;
+    LARGE_INTEGER at{};
+    at.QuadPart = static_cast<LONGLONG>(length);
+    if (!SetFilePointerEx(Handle(m_handle), at, nullptr, FILE_BEGIN) || !SetEndOfFile(Handle(m_handle)))
+        return Fail(static_cast<int>(GetLastError()));
+    return true;
+}
+
+bool DurableFile::MoveTo(const fs::path& to)
+{
+    if (!m_handle)
+        return Fail(ERROR_INVALID_HANDLE);
+    const std::wstring name = to.wstring();
+    std::vector<char> buffer(sizeof(FILE_RENAME_INFO) + name.size() * sizeof(wchar_t));
+    auto* info = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+    info->ReplaceIfExists = FALSE;
+    info->RootDirectory = nullptr;
+    info->FileNameLength = static_cast<DWORD>(name.size() * sizeof(wchar_t));
+    std::memcpy(info->FileName, name.c_str(), info->FileNameLength);
+    if (!SetFileInformationByHandle(Handle(m_handle), FileRenameInfo, info, static_cast<DWORD>(buffer.size())))
+        return Fail(static_cast<int>(GetLastError()));
+    return true;
 }

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -10,14 +11,16 @@ namespace fs = std::filesystem;
 
 namespace
 {
-/// Makes a new name in `folder` survive a power cut, as the file's own contents do.
-void SyncFolder(const fs::path& folder)
+/// Makes the new names in `folder` survive a power cut, as the file's own contents do: 0, or the
+/// error that kept them from the disk.
+int SyncFolder(const fs::path& folder)
 {
     const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
-        return;
-    fsync(fd);
+        return errno;
+    const int error = fsync(fd) == 0 ? 0 : errno;
     close(fd);
+    return error;
 }
 } // namespace
 
@@ -35,7 +38,16 @@ bool DurableFile::Fail(int error)
 DurableFile::Opened DurableFile::Open(const fs::path& path)
 {
     Close();
+    // Every folder made here is a new name in its parent, as the file is in its folder.
+    std::vector<fs::path> newIn;
     std::error_code folderError;
+    for (fs::path folder = path.parent_path(); !folder.empty() && !fs::exists(folder, folderError);
+         folder = folder.parent_path())
+    {
+        newIn.push_back(folder.parent_path());
+        if (folder == folder.parent_path())
+            break;
+    }
     fs::create_directories(path.parent_path(), folderError);
     if (folderError)
     {
@@ -64,9 +76,12 @@ DurableFile::Opened DurableFile::Open(const fs::path& path)
         return Opened::Failed;
     }
     m_fd = fd;
-    // The new name is made durable with the first addition, by whoever writes it: opening stays
-    // quick.
-    m_newIn = created ? path.parent_path() : fs::path();
+    m_path = path;
+    // The new names are made durable with the first addition, by whoever writes it: opening
+    // stays quick.
+    if (created)
+        newIn.insert(newIn.begin(), path.parent_path());
+    m_newIn = std::move(newIn);
     return Opened::Ok;
 }
 
@@ -103,8 +118,10 @@ std::string DurableFile::ReadAll()
     }
 }
 
-bool DurableFile::Write(const std::string& bytes)
+bool DurableFile::Append(const std::string& bytes)
 {
+    if (m_fd < 0)
+        return Fail(EBADF);
     for (size_t done = 0; done < bytes.size();)
     {
         const ssize_t wrote = write(m_fd, bytes.data() + done, bytes.size() - done);
@@ -114,10 +131,12 @@ bool DurableFile::Write(const std::string& bytes)
             return Fail(errno);
         done += static_cast<size_t>(wrote);
     }
-    if (!m_newIn.empty())
+    // Innermost first: a folder's entry is worth something only once what it holds is there.
+    while (!m_newIn.empty())
     {
-        SyncFolder(m_newIn);
-        m_newIn.clear();
+        if (const int error = SyncFolder(m_newIn.front()))
+            return Fail(error);
+        m_newIn.erase(m_newIn.begin());
     }
     // The data and the file's new length; the rest of its metadata can wait. Last, so that once
     // it returns everything before it is durable.
@@ -126,16 +145,24 @@ bool DurableFile::Write(const std::string& bytes)
     return true;
 }
 
-bool DurableFile::Append(const std::string& bytes)
-{
-    return m_fd >= 0 ? Write(bytes) : Fail(EBADF);
-}
-
-bool DurableFile::Replace(const std::string& bytes)
+bool DurableFile::CutTo(std::size_t length)
 {
     if (m_fd < 0)
         return Fail(EBADF);
-    if (ftruncate(m_fd, 0) != 0)
+    struct stat now{};
+    if (fstat(m_fd, &now) != 0)
         return Fail(errno);
-    return Write(bytes);
+    if (static_cast<std::size_t>(now.st_size) <= length)
+        return true;
+    return ftruncate(m_fd, static_cast<off_t>(length)) == 0 || Fail(errno);
+}
+
+bool DurableFile::MoveTo(const fs::path& to)
+{
+    if (m_fd < 0)
+        return Fail(EBADF);
+    if (rename(m_path.c_str(), to.c_str()) != 0)
+        return Fail(errno);
+    m_path = to;
+    return true;
 }

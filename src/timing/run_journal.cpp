@@ -2,9 +2,12 @@
 
 #include "resources/data_files.h"
 
+#include <algorithm>
 #include <cinttypes>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <system_error>
 #include <utility>
 
@@ -20,6 +23,16 @@ std::uint32_t Checksum(const char* text, std::size_t length)
         hash *= 16777619u;
     }
     return hash;
+}
+
+/// The whole of the file at `path`, read without holding it; false when it cannot be read.
+bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
 }
 
 bool IsEvent(char letter)
@@ -81,21 +94,32 @@ RunFileContents ReadRunFile(const std::string& bytes)
         const std::size_t end = bytes.find('\n', at);
         if (end == std::string::npos)
             break; // the last record, cut off
+        const std::string line = bytes.substr(at, end - at);
         RunEvent event{};
         Milliseconds total{0};
-        if (!ReadRecord(bytes.substr(at, end - at), event, total) || total < run.at.total)
+        if (line + '\n' == RunEndsEarlyMark)
+            run.endsEarly = true;
+        else if (!ReadRecord(line, event, total) || total < run.at.total)
         {
-            // Only the record written last can have been cut off; one before it means damage.
-            if (end + 1 != bytes.size())
-                return RunFileContents{{}, 0, true};
+            // Only the record written last can have been cut off; one before it means damage,
+            // and the run ends with the whole records before it.
+            contents.damaged = end + 1 != bytes.size();
             break;
         }
-        if (event == RunEvent::Split || event == RunEvent::Stop)
-            run.rows.push_back({total, event == RunEvent::Split ? SplitAction::Split : SplitAction::Stop});
-        // At a split's instant the next lap begins, from zero.
-        if (event == RunEvent::Split)
-            lapStart = total;
-        run.at = {total, total - lapStart};
+        else
+        {
+            run.started = true;
+            // A close while timing comes back as the Stop it was.
+            if (event != RunEvent::Start)
+            {
+                const SplitAction action = event == RunEvent::Split ? SplitAction::Split : SplitAction::Stop;
+                run.rows.push_back(RowAt(run.rows, action, total));
+            }
+            // At a split's instant the next lap begins, from zero.
+            if (event == RunEvent::Split)
+                lapStart = total;
+            run.at = {total, total - lapStart};
+        }
         at = end + 1;
         contents.wholeLength = at;
     }
@@ -103,6 +127,11 @@ RunFileContents ReadRunFile(const std::string& bytes)
 }
 
 RunJournal::RunJournal(const wxString& path)
+{
+    Open(path);
+}
+
+void RunJournal::Open(const wxString& path)
 {
     const std::filesystem::path file = FileSystemPath(path);
     switch (m_file.Open(file))
@@ -112,43 +141,63 @@ RunJournal::RunJournal(const wxString& path)
         m_openDetail = path;
         return;
     case DurableFile::Opened::Failed:
+    {
         m_openProblem = Problem::Unwritable;
         m_openDetail = wxString(m_file.Reason());
+        // What can still be read is shown, so it can at least be saved.
+        std::string bytes;
+        if (ReadWholeFile(file, bytes))
+            m_kept = ReadRunFile(bytes).run;
         return;
+    }
     case DurableFile::Opened::Ok:
         break;
     }
     const std::string bytes = m_file.ReadAll();
+    const bool unreadable = !m_file.Reason().empty();
     RunFileContents contents = ReadRunFile(bytes);
-    if (contents.damaged || !m_file.Reason().empty())
+    m_kept = std::move(contents.run);
+    m_length = contents.wholeLength;
+    if (contents.damaged || unreadable)
     {
-        // Kept aside as it is, never overwritten: the user may still want what it holds.
-        m_file.Close();
+        // Kept aside as it is, never overwritten: the user may still want what it holds. Moved
+        // while still held, so no other Lapmark takes it meanwhile.
         const wxString aside = DamagedCopyPath(path);
-        std::error_code moved;
-        std::filesystem::rename(file, FileSystemPath(aside), moved);
-        if (moved || m_file.Open(file) != DurableFile::Opened::Ok)
+        if (!m_file.MoveTo(FileSystemPath(aside)))
         {
             m_file.Close();
             m_openProblem = Problem::Unwritable;
-            m_openDetail = wxString(moved ? moved.message() : m_file.Reason());
+            m_openDetail = wxString(m_file.Reason());
             return;
+        }
+        switch (m_file.Open(file))
+        {
+        case DurableFile::Opened::InUse:
+            m_openProblem = Problem::InUse;
+            m_openDetail = path;
+            return;
+        case DurableFile::Opened::Failed:
+            m_openProblem = Problem::Unwritable;
+            m_openDetail = wxString(m_file.Reason());
+            return;
+        case DurableFile::Opened::Ok:
+            break;
         }
         m_openProblem = Problem::Damaged;
         m_openDetail = aside;
-        m_startOver = RunFileHeader;
+        // The whole records before the damage go on in the new file at once: it is the run now.
+        m_length = 0;
+        Enqueue({NoCut, contents.wholeLength > 0 ? bytes.substr(0, contents.wholeLength)
+                                                 : std::string(RunFileHeader)});
         return;
     }
-    // Nothing is written until something is recorded: a start costs no write to the disk.
-    if (!contents.run.rows.empty())
-    {
-        m_kept = std::move(contents.run);
-        // A record cut off at the end goes, so the next one starts on a line of its own.
-        if (contents.wholeLength != bytes.size())
-            m_startOver = bytes.substr(0, contents.wholeLength);
-    }
-    else if (bytes != RunFileHeader)
-        m_startOver = RunFileHeader;
+    // Nothing is written until something is recorded: a start costs no write to the disk. A
+    // record cut off at the end is cut away with the next one, so that starts on a line of its
+    // own; a file without its first line gets it then.
+    if (m_length != bytes.size())
+        m_cutBeforeNext = m_length;
+    if (m_length == 0)
+        m_headBeforeNext = RunFileHeader;
 }
 
 RunJournal::~RunJournal()
@@ -160,28 +209,36 @@ RunJournal::~RunJournal()
     m_changed.notify_all();
     if (m_writer.joinable())
         m_writer.join();
+    if (!m_failed)
+        return;
+    // The writer has ended: the file is this thread's now.
+    if (!m_marked)
+        m_marked = MarkEndsEarly();
+    if (!m_reported)
+        std::fprintf(stderr, "Lapmark: the run could not be written down (%s); %s\n", m_failure.c_str(),
+                     m_marked ? "what was written is kept, marked as ending early"
+                              : "what was written is kept, but may end before the run did");
 }
 
 void RunJournal::Record(RunEvent event, Milliseconds total)
 {
-    if (m_startOver.empty())
-        Enqueue(false, RunFileRecord(event, total));
-    else
-        Enqueue(true, std::exchange(m_startOver, std::string()) + RunFileRecord(event, total));
+    Enqueue({std::exchange(m_cutBeforeNext, NoCut),
+             std::exchange(m_headBeforeNext, std::string()) + RunFileRecord(event, total)});
 }
 
 void RunJournal::Restart()
 {
-    m_startOver.clear();
-    Enqueue(true, RunFileHeader);
+    m_cutBeforeNext = NoCut;
+    m_headBeforeNext.clear();
+    Enqueue({0, RunFileHeader});
 }
 
-void RunJournal::Enqueue(bool replace, std::string bytes)
+void RunJournal::Enqueue(Write write)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     if (m_failed || !m_file.IsOpen())
         return;
-    m_queue.emplace_back(replace, std::move(bytes));
+    m_queue.push_back(std::move(write));
     if (!m_writer.joinable())
         m_writer = std::thread(&RunJournal::WriteAll, this);
     m_changed.notify_all();
@@ -191,8 +248,9 @@ void RunJournal::OnWriteFailure(std::function<void(const std::string&)> report)
 {
     std::unique_lock<std::mutex> lock(m_mutex);
     m_report = std::move(report);
-    if (m_failed && m_report)
+    if (m_failed && m_report && !m_reported)
     {
+        m_reported = true;
         const auto now = m_report;
         const std::string reason = m_failure;
         lock.unlock();
@@ -206,6 +264,11 @@ void RunJournal::Flush()
     m_changed.wait(lock, [this] { return m_failed || (m_queue.empty() && !m_writing); });
 }
 
+bool RunJournal::MarkEndsEarly()
+{
+    return m_length > 0 && m_file.CutTo(m_length) && m_file.Append(RunEndsEarlyMark);
+}
+
 void RunJournal::WriteAll()
 {
     std::unique_lock<std::mutex> lock(m_mutex);
@@ -214,26 +277,35 @@ void RunJournal::WriteAll()
         m_changed.wait(lock, [this] { return m_ending || !m_queue.empty(); });
         if (m_queue.empty())
             return;
-        // Everything waiting goes in one write and one flush: the last replacement, if any, with
-        // every addition after it.
-        bool replace = false;
+        // Everything waiting goes in one write and one flush: the last cut, if any, with every
+        // addition after it.
+        std::size_t cutTo = NoCut;
         std::string bytes;
-        for (auto& [replaces, part] : m_queue)
+        for (Write& write : m_queue)
         {
-            if (replaces)
+            if (write.cutTo != NoCut)
             {
-                replace = true;
+                cutTo = write.cutTo;
                 bytes.clear();
             }
-            bytes += part;
+            bytes += write.bytes;
         }
         m_queue.clear();
         m_writing = true;
         lock.unlock();
-        const bool written = replace ? m_file.Replace(bytes) : m_file.Append(bytes);
+        bool written = true;
+        if (cutTo != NoCut)
+        {
+            written = m_file.CutTo(cutTo);
+            if (written)
+                m_length = std::min(m_length, cutTo);
+        }
+        written = written && m_file.Append(bytes);
+        if (written)
+            m_length += bytes.size();
         const std::string reason = m_file.Reason();
-        if (!written)
-            m_file.Replace(std::string()); // what is there is no longer the whole run
+        // What is on the disk stays: every record before this write is whole there.
+        const bool marked = !written && MarkEndsEarly();
         lock.lock();
         m_writing = false;
         if (written)
@@ -242,9 +314,11 @@ void RunJournal::WriteAll()
             continue;
         }
         m_failed = true;
+        m_marked = marked;
         m_failure = reason;
         m_queue.clear();
         const auto report = m_report;
+        m_reported = static_cast<bool>(report);
         m_changed.notify_all();
         lock.unlock();
         if (report)

@@ -10,12 +10,6 @@ namespace
 {
 const std::array<const char*, 2> ActionWords{wxTRANSLATE("Split"), wxTRANSLATE("Stop")};
 
-/// Milliseconds as the list shows them: whole tenths.
-Milliseconds AsShown(Milliseconds elapsed)
-{
-    return elapsed - elapsed % 100;
-}
-
 const std::vector<SplitColumn> Columns{
     {wxTRANSLATE("No."), false, 40, true,
      [](const std::vector<SplitRecord>&, std::size_t row) {
@@ -32,12 +26,9 @@ const std::vector<SplitColumn> Columns{
          return FormatTimeText(records[row].total);
      },
      nullptr},
-    // The lap of a copied row is the difference of two totals as they are shown, so a column of
-    // laps adds up to the last total exactly, a pause included.
     {wxTRANSLATE("Lap"), false, 80, false,
      [](const std::vector<SplitRecord>& records, std::size_t row) {
-         const Milliseconds before = row == 0 ? Milliseconds{0} : AsShown(records[row - 1].total);
-         return FormatTimeText(AsShown(records[row].total) - before);
+         return FormatTimeText(records[row].lap);
      },
      nullptr},
 };

@@ -21,6 +21,12 @@ Rgb RowShade(bool darkTheme, Rgb listBackground)
     return {lighter(listBackground.red), lighter(listBackground.green), lighter(listBackground.blue)};
 }
 
+SplitRecord RowAt(const std::vector<SplitRecord>& before, SplitAction action, Milliseconds total)
+{
+    const Milliseconds last = before.empty() ? Milliseconds{0} : AsShown(before.back().total);
+    return {total, action, AsShown(total) - last};
+}
+
 const char* SplitActionKey(SplitAction action)
 {
     return action == SplitAction::Stop ? wxTRANSLATE("Stop") : wxTRANSLATE("Split");

@@ -47,13 +47,25 @@ enum class SplitAction : std::uint8_t
 /// The catalog key of an action's name; translate it at the moment of use.
 const char* SplitActionKey(SplitAction action);
 
-/// One row of the split list as measured, kept beside the list so a copy never has to parse the
-/// list's text: the action and the total at the row's instant.
+/// One row of a run as measured, so a copy never has to parse the list's text: the total at the
+/// row's instant, the action, and the lap as shown.
 struct SplitRecord
 {
     Milliseconds total;
     SplitAction action;
+    Milliseconds lap{0};
 };
+
+/// Milliseconds as the list shows them: whole tenths.
+inline Milliseconds AsShown(Milliseconds elapsed)
+{
+    return elapsed - elapsed % 100;
+}
+
+/// The row that follows `before` for `action` at `total`. Its lap is the difference of two
+/// totals as they are shown, so a column of laps adds up to the last total exactly, a pause
+/// included.
+SplitRecord RowAt(const std::vector<SplitRecord>& before, SplitAction action, Milliseconds total);
 
 /// `path` with ".csv" added when its name has no extension, so a name typed bare is still a file
 /// of laps that the save dialog lists and a spreadsheet opens.

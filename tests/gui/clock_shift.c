@@ -5,9 +5,11 @@
  * decides what every reading is. Every other clock is left alone.
  * It can slow the disk too: with LAPMARK_SLOW_FLUSH=MS each fdatasync and fsync takes MS
  * milliseconds, and a clock held still moves on by as much, as the real one would meanwhile; with
- * LAPMARK_FLUSH_LOG=FILE each one adds the size of the file it made durable to FILE, a line each. */
+ * LAPMARK_FLUSH_LOG=FILE each one adds the size of the file it made durable to FILE, a line each.
+ * With LAPMARK_DIE_AFTER_CUT set, the process is killed the moment a file has been cut short. */
 #define _GNU_SOURCE
 #include <dlfcn.h>
+#include <signal.h>
 #include <fcntl.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -114,4 +116,24 @@ int fsync(int fd)
     if (!real)
         real = (int (*)(int))dlsym(RTLD_NEXT, "fsync");
     return SlowFlush(fd, real);
+}
+
+static int Cut(int fd, long long length, const char* name)
+{
+    int (*real)(int, long long) = (int (*)(int, long long))dlsym(RTLD_NEXT, name);
+    int result = real(fd, length);
+    if (result == 0 && getenv("LAPMARK_DIE_AFTER_CUT"))
+        raise(SIGKILL);
+    return result;
+}
+
+/* Both names: a program built with 64-bit file offsets calls the second. */
+int ftruncate(int fd, off_t length)
+{
+    return Cut(fd, length, "ftruncate");
+}
+
+int ftruncate64(int fd, off64_t length)
+{
+    return Cut(fd, length, "ftruncate64");
 }

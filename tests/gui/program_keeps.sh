@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # A run outlives the program: killed (as a crash or a power cut ends it) it comes back at its last
-# row, closed while timing it comes back stopped at the close, both with the buttons as after a
-# Stop and Start resuming it; after a confirmed Reset the next start is a first start's. A disk
+# row, closed while timing (by the close box, or by SIGTERM as at a logout) it comes back with a
+# Stop row at the close, with or without a split before, both with the buttons as after a Stop and
+# Start resuming it; after a confirmed Reset the next start is a first start's. A crash right after
+# a torn last record was cut away keeps every record before it. A disk
 # that takes 200 ms to flush delays no stamp. The boot-time clock is held still and moved by the
 # test (through the clock shim, which also slows and logs the disk's flushes), and each step waits
 # until the run file holds what it should, durably. Read as a screen reader reads the window, in
@@ -29,7 +31,7 @@ keep() {
   local name=$1
   shift
   run_file=$work/$name-home/.local/state/Lapmark/run.txt flush_log=$work/$name.flushes
-  program_env="-u NO_AT_BRIDGE $(held_clock) LAPMARK_FLUSH_LOG=$flush_log ${slow:-}" \
+  program_env="-u NO_AT_BRIDGE $(held_clock) LAPMARK_FLUSH_LOG=$flush_log ${slow:-} ${program_env_extra:-}" \
     run_program "$name" "$lapmark" "$build" "ui_language=default" "wait=$main" "$@"
 }
 rm -f "$clock"
@@ -43,18 +45,34 @@ expect killed "the driver started, split and killed it (driver said $drove)" tes
 keep killed "$(stopped_at 00:00:03.0 00:00:00.0 "Split|00:00:01.2" "Split|00:00:02.5" "Split|00:00:03.0")" "close=$main"
 ran_cleanly killed
 
+# A record torn by a crash, and the program killed the moment the next record has cut it away:
+# the records before it are all there.
+printf 'L 40' >> "$run_file"
+program_env_extra=LAPMARK_DIE_AFTER_CUT=1 keep killed "keys=$main:alt+s" "gone=$main"
+expect killed "the program died at the cut (status $status)" test "$status" -ne 0
+keep killed "$(stopped_at 00:00:03.0 00:00:00.0 "Split|00:00:01.2" "Split|00:00:02.5" "Split|00:00:03.0")" "close=$main"
+ran_cleanly killed
+
 # Closed while timing: back stopped at the close; Start resumes it, and a Yes to Reset clears it.
 keep closed "${three_splits[@]}" "$(at 104000)" "close=$main"
 ran_cleanly closed
-keep closed "$(stopped_at 00:00:04.0 00:00:01.0 "Split|00:00:01.2" "Split|00:00:02.5" "Split|00:00:03.0")" \
+keep closed "$(stopped_at 00:00:04.0 00:00:01.0 "Split|00:00:01.2" "Split|00:00:02.5" "Split|00:00:03.0" "Stop|00:00:04.0")" \
   "$(at 110000)" "keys=$main:alt+s" "$(at 111000)" "keys=$main:alt+s" \
   "$(flushed 7)" "close=$main"
 ran_cleanly closed
-keep closed "$(stopped_at 00:00:05.0 00:00:02.0 "Split|00:00:01.2" "Split|00:00:02.5" "Split|00:00:03.0" "Stop|00:00:05.0")" \
+keep closed "$(stopped_at 00:00:05.0 00:00:02.0 "Split|00:00:01.2" "Split|00:00:02.5" "Split|00:00:03.0" "Stop|00:00:04.0" "Stop|00:00:05.0")" \
   "keys=$main:alt+t" "keys=Confirm:alt+y" "gone=Confirm" "$(flushed 0)" "close=$main"
 ran_cleanly closed
 keep closed "$(stopped_at 00:00:00.0 00:00:00.0)" "close=$main"
 ran_cleanly closed
+
+# Ended by SIGTERM ten minutes in, before any split: it comes back stopped there, a Stop row at
+# the close, and Start resumes it.
+keep ended "$(at 100000)" "keys=$main:alt+s" "$(at 700000)" "term=$main"
+expect ended "the driver started and ended it (driver said $drove)" test "$drove" -eq 0
+keep ended "$(stopped_at 00:10:00.0 00:10:00.0 "Stop|00:10:00.0")" "$(at 701000)" "keys=$main:alt+s" \
+  "$(at 702000)" "keys=$main:alt+s" "$(flushed 4)" "close=$main"
+ran_cleanly ended
 
 # Two presses 50 ms apart while the disk takes 200 ms a flush: both stamped at the press.
 slow=LAPMARK_SLOW_FLUSH=200 keep slow "$(at 100000)" "keys=$main:alt+s" "$(flushed 1)" \

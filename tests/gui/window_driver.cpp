@@ -11,6 +11,7 @@
 //                        waits until it is gone
 //   kill=PATTERN         waits for it, ends the program that owns it (its _NET_WM_PID) at once with
 //                        SIGKILL, as a crash or a power cut would, and waits until it is gone
+//   term=PATTERN         the same with SIGTERM, as a logout or a shutdown ends it
 //   keys=PATTERN:K,K...  waits for it, gives it the input focus and types key combinations such as
 //                        alt+s or Escape, each once the program has handled the one before; fails
 //                        (status 4) if another window holds the focus before a combination
@@ -501,11 +502,11 @@ int main(int argc, char** argv)
             Close(window);
             WaitUnmapped(window, what);
         }
-        else if (verb == "kill")
+        else if (verb == "kill" || verb == "term")
         {
             const Window window = WaitFor(what);
             const long pid = WindowPid(window);
-            if (pid <= 0 || kill(static_cast<pid_t>(pid), SIGKILL) != 0)
+            if (pid <= 0 || kill(static_cast<pid_t>(pid), verb == "kill" ? SIGKILL : SIGTERM) != 0)
                 Fail(3, "the program of \"" + what + "\" could not be killed");
             WaitUnmapped(window, what);
         }

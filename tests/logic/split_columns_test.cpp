@@ -16,16 +16,25 @@ Translate Catalog(std::map<std::string, wxString> texts)
         return found == texts.end() ? wxString(key) : found->second;
     };
 }
+
+/// Rows as a run records them, each lap from the row before.
+std::vector<SplitRecord> Recorded(std::initializer_list<std::pair<Milliseconds, SplitAction>> rows)
+{
+    std::vector<SplitRecord> records;
+    for (const auto& [total, action] : rows)
+        records.push_back(RowAt(records, action, total));
+    return records;
+}
 } // namespace
 
 TEST(SplitColumns, CopiedRowsInTheOrderAskedWithLapsThatAddUpToTheTotal)
 {
     // 1.55 s, a stop at 2.25 s, resumed: the next split at 3.19 s. As shown: 1.5, 2.2, 3.1, so
     // the laps 1.5 + 0.7 + 0.9 = 3.1, never counting the time up to the stop twice.
-    const std::vector<SplitRecord> records = {{1550ms, SplitAction::Split},
-                                              {2250ms, SplitAction::Stop},
-                                              {3190ms, SplitAction::Split},
-                                              {std::chrono::hours(100), SplitAction::Split}};
+    const std::vector<SplitRecord> records = Recorded({{1550ms, SplitAction::Split},
+                                                       {2250ms, SplitAction::Stop},
+                                                       {3190ms, SplitAction::Split},
+                                                       {std::chrono::hours(100), SplitAction::Split}});
     const Translate english = Catalog({});
     EXPECT_EQ(SplitRowsText(records, {1, 0, 4, -1}, english),
               "No.\tAction\tValue\tLap\n#2\tStop\t00:00:02.2\t00:00:00.7\n"
@@ -38,8 +47,8 @@ TEST(SplitColumns, CopiedRowsInTheOrderAskedWithLapsThatAddUpToTheTotal)
 
 TEST(SplitColumns, SavedFileIsCsvOfEveryRowInTheCatalogsWords)
 {
-    const std::vector<SplitRecord> records = {{75399ms, SplitAction::Split},
-                                              {76633ms, SplitAction::Stop}};
+    const std::vector<SplitRecord> records = Recorded({{75399ms, SplitAction::Split},
+                                                       {76633ms, SplitAction::Stop}});
     const struct
     {
         const char* what;
