@@ -57,6 +57,42 @@ run_program second_start "$lapmark" "$build" "ui_language=default" "wait=$main" 
 ran_cleanly second_start
 expect second_start "the second start ended with status 0" test "$(cat "$work/second.status")" = 0
 
+# Started again without XDG_RUNTIME_DIR (from a terminal, say, when a launcher gave it): still the
+# same Lapmark, brought to the front.
+bare_second="cd $build && env -u XDG_RUNTIME_DIR HOME=$work/no_runtime-home XDG_CONFIG_HOME=$work/no_runtime-home/.config XDG_STATE_HOME=$work/no_runtime-home/.local/state"
+mkdir -p "$work/runtime"
+XDG_RUNTIME_DIR=$work/runtime run_program no_runtime "$lapmark" "$build" "ui_language=default" "wait=$main" \
+  "run=$bare_second timeout 60 $lapmark > $work/bare_second.out 2>&1; echo \$? > $work/bare_second.status" \
+  "count=$main:1" "close=$main"
+ran_cleanly no_runtime
+expect no_runtime "the second start ended with status 0" test "$(cat "$work/bare_second.status")" = 0
+
+# The lock held by a live process that is not Lapmark (a process id used again after a crash, or a
+# killed Lapmark not yet reaped), naming that process: nothing answers, so this start opens its own
+# window, and says why. The lock's name is the user's and a 64-bit FNV-1a of the settings folder.
+lock_name() {
+  local text=$1 hash=1469598103934665603 i byte
+  for ((i = 0; i < ${#text}; i++)); do
+    printf -v byte '%d' "'${text:i:1}"
+    hash=$(( (hash ^ byte) * 1099511628211 ))
+  done
+  printf 'lapmark-%s-%016x.lock' "$(id -un)" "$hash"
+}
+lock_folder=/tmp
+[ -d "/run/user/$(id -u)" ] && lock_folder=/run/user/$(id -u)
+stale_lock=$lock_folder/$(lock_name "$work/stale_lock-home/.config")
+rm -f "$stale_lock"
+touch "$stale_lock" && chmod 600 "$stale_lock"
+flock -o "$stale_lock" sleep 600 < /dev/null > /dev/null 2>&1 &
+helper_pid=$!
+echo "$helper_pid" > "$stale_lock"
+program_env="-u XDG_RUNTIME_DIR" run_program stale_lock "$lapmark" "$build" "ui_language=default" \
+  "wait=$main" "count=$main:1" "close=$main"
+ran_cleanly stale_lock
+expect stale_lock "it says why it opened a window of its own" grep -q "does not answer" "$work/stale_lock.out"
+pkill -P "$helper_pid"
+rm -f "$stale_lock"
+
 # The About box's title says which catalog was loaded.
 in_japanese=("keys=Lapmark:alt+a" "close=バージョン情報..." "close=Lapmark")
 run_program japanese "$lapmark" "$build" "ui_language=ja" "${in_japanese[@]}"
