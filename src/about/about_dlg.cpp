@@ -82,42 +82,42 @@ AboutDlg::AboutDlg(wxWindow* parent, wxWindowID id)
     auto* top = new wxBoxSizer(wxVERTICAL);
     m_logoBitmap = new wxStaticBitmap(this, ID_STATICBITMAP2, PictureBundle(LogoPicture),
                                       wxDefaultPosition, wxDefaultSize, 0, "ID_STATICBITMAP2");
-    top->Add(m_logoBitmap, 0, wxBOTTOM | wxALIGN_CENTER_HORIZONTAL, 5);
+    top->Add(m_logoBitmap, 0, wxBOTTOM | wxALIGN_CENTER_HORIZONTAL, FromDIP(5));
 
     auto* row = new wxBoxSizer(wxHORIZONTAL);
     m_iconBitmap = new wxStaticBitmap(this, ID_STATICBITMAP1, PictureBundle(IconPicture),
                                       wxDefaultPosition, wxDefaultSize, 0, "ID_STATICBITMAP1");
-    row->Add(m_iconBitmap, 0, wxLEFT | wxBOTTOM, 5);
+    row->Add(m_iconBitmap, 0, wxLEFT | wxBOTTOM, FromDIP(5));
 
     auto* column = new wxBoxSizer(wxVERTICAL);
     m_titleText = new wxStaticText(this, ID_STATICTEXT1, _("Lapmark"), wxDefaultPosition,
                                    wxDefaultSize, 0, "ID_STATICTEXT1");
-    column->Add(m_titleText, 0, wxLEFT | wxRIGHT | wxTOP | wxEXPAND, 5);
+    column->Add(m_titleText, 0, wxLEFT | wxRIGHT | wxTOP | wxEXPAND, FromDIP(5));
     m_versionText = new wxStaticText(this, ID_STATICTEXT2, _("Unicode versin 1.0.1.0"),
                                      wxDefaultPosition, wxDefaultSize, 0, "ID_STATICTEXT2");
-    column->Add(m_versionText, 0, wxLEFT | wxRIGHT | wxTOP | wxEXPAND, 5);
+    column->Add(m_versionText, 0, wxLEFT | wxRIGHT | wxTOP | wxEXPAND, FromDIP(5));
     m_copyrightText = new wxStaticText(this, ID_STATICTEXT3, wxGetTranslation(CopyrightLine),
                                        wxDefaultPosition, wxDefaultSize, 0, "ID_STATICTEXT3");
-    column->Add(m_copyrightText, 0, wxLEFT | wxRIGHT | wxTOP | wxEXPAND, 5);
+    column->Add(m_copyrightText, 0, wxLEFT | wxRIGHT | wxTOP | wxEXPAND, FromDIP(5));
     m_buildInfoText = new wxStaticText(this, ID_STATICTEXT5, _("wx-build-info"),
                                        wxDefaultPosition, wxDefaultSize, 0, "ID_STATICTEXT5");
-    column->Add(m_buildInfoText, 0, wxALL | wxEXPAND, 5);
+    column->Add(m_buildInfoText, 0, wxALL | wxEXPAND, FromDIP(5));
     // Only where the desktop cannot keep the main window above others.
     const wxString onTop = StayOnTopNote();
     if (!onTop.empty())
-        column->Add(new wxStaticText(this, wxID_ANY, onTop), 0, wxLEFT | wxRIGHT | wxEXPAND, 5);
-    column->Add(0, 0, 1, wxALIGN_CENTER_HORIZONTAL, 4);
+        column->Add(new wxStaticText(this, wxID_ANY, onTop), 0, wxLEFT | wxRIGHT | wxEXPAND, FromDIP(5));
+    column->Add(0, 0, 1, wxALIGN_CENTER_HORIZONTAL, FromDIP(4));
     // The toolkit's links open their addresses themselves: what a catalog gives for them is
     // checked first.
     m_homeLink = new wxHyperlinkCtrl(this, ID_HYPERLINKCTRL1, wxGetTranslation(HomePageUrl),
                                      CheckedLinkAddress(wxGetTranslation(HomePageUrl), HomePageUrl), wxDefaultPosition,
                                      wxDefaultSize, wxHL_DEFAULT_STYLE, "ID_HYPERLINKCTRL1");
-    column->Add(m_homeLink, 0, wxALL, 4);
+    column->Add(m_homeLink, 0, wxALL, FromDIP(4));
     m_mailLink = new wxHyperlinkCtrl(this, ID_HYPERLINKCTRL2, wxGetTranslation(SupportEmail),
                                      CheckedLinkAddress(wxGetTranslation(SupportMailto), SupportMailto), wxDefaultPosition,
                                      wxDefaultSize, wxHL_DEFAULT_STYLE, "ID_HYPERLINKCTRL2");
-    column->Add(m_mailLink, 0, wxALL, 4);
-    column->Add(0, 0, 1, wxALIGN_CENTER_HORIZONTAL, 4);
+    column->Add(m_mailLink, 0, wxALL, FromDIP(4));
+    column->Add(0, 0, 1, wxALIGN_CENTER_HORIZONTAL, FromDIP(4));
     m_downloadButton = new wxBitmapButton(this, ID_BITMAPBUTTON1,
                                           PictureBundle(DownloadPicture), wxDefaultPosition,
                                           wxDefaultSize, wxBU_AUTODRAW, wxDefaultValidator,
@@ -127,14 +127,14 @@ AboutDlg::AboutDlg(wxWindow* parent, wxWindowID id)
     const wxString downloadName = _("Open the download page");
     m_downloadButton->SetToolTip(downloadName);
     SetAccessibleName(*m_downloadButton, downloadName);
-    column->Add(m_downloadButton, 0, wxALL, 5);
-    column->Add(-1, -1, 0, wxALL | wxALIGN_CENTER_HORIZONTAL, 5);
+    column->Add(m_downloadButton, 0, wxALL, FromDIP(5));
+    column->Add(-1, -1, 0, wxALL | wxALIGN_CENTER_HORIZONTAL, FromDIP(5));
     m_okButton = new wxButton(this, wxID_OK, _("&OK"), wxDefaultPosition, wxDefaultSize, 0,
                               wxDefaultValidator, "wxID_OK");
-    column->Add(m_okButton, 0, wxALL | wxALIGN_RIGHT, 5);
+    column->Add(m_okButton, 0, wxALL | wxALIGN_RIGHT, FromDIP(5));
 
-    row->Add(column, 1, wxLEFT | wxTOP | wxBOTTOM | wxALIGN_CENTER_VERTICAL, 5);
-    top->Add(row, 1, wxALL | wxEXPAND, 5);
+    row->Add(column, 1, wxLEFT | wxTOP | wxBOTTOM | wxALIGN_CENTER_VERTICAL, FromDIP(5));
+    top->Add(row, 1, wxALL | wxEXPAND, FromDIP(5));
     SetSizer(top, true);
     top->Fit(this);
     top->SetSizeHints(this);
