@@ -74,6 +74,13 @@ keep ended "$(stopped_at 00:10:00.0 00:10:00.0 "Stop|00:10:00.0")" "$(at 701000)
   "$(at 702000)" "keys=$main:alt+s" "$(flushed 4)" "close=$main"
 ran_cleanly ended
 
+# Started again while the first one's last record takes two seconds to reach the disk: the second
+# hears no answer, waits until the first has gone and opens with the run, never with no window.
+again="run=cd $build && env -u NO_AT_BRIDGE HOME=$work/ending-home XDG_CONFIG_HOME=$work/ending-home/.config XDG_STATE_HOME=$work/ending-home/.local/state $lapmark > $work/again.out 2>&1 &"
+slow=LAPMARK_SLOW_FLUSH=2000 keep ending "$(at 100000)" "keys=$main:alt+s" "$(flushed 1)" "$(at 101000)" \
+  "close=$main" "$again" "$(stopped_at 00:00:01.0 00:00:01.0 "Stop|00:00:01.0")" "count=$main:1" "close=$main"
+ran_cleanly ending
+
 # Two presses 50 ms apart while the disk takes 200 ms a flush: both stamped at the press.
 slow=LAPMARK_SLOW_FLUSH=200 keep slow "$(at 100000)" "keys=$main:alt+s" "$(flushed 1)" \
   "$(at 101000)" "repeat=$main:alt+t:2:50" "$(flushed 3)" "$(at 102000)" "keys=$main:alt+s" "$(flushed 4)" \
