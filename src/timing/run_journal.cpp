@@ -214,8 +214,8 @@ RunJournal::~RunJournal()
     // The writer has ended: the file is this thread's now.
     if (!m_marked)
         m_marked = MarkEndsEarly();
-    if (!m_reported)
-        std::fprintf(stderr, "Lapmark: the run could not be written down (%s); %s\n", m_failure.c_str(),
+    // Said at the end whether or not a window said it: a failure at the close has no window.
+    std::fprintf(stderr, "Lapmark: the run could not be written down (%s); %s\n", m_failure.c_str(),
                      m_marked ? "what was written is kept, marked as ending early"
                               : "what was written is kept, but may end before the run did");
 }

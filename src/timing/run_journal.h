@@ -77,8 +77,8 @@ public:
 
     /// Opens the run file at `path` (creating it and its folder) and reads what it kept.
     explicit RunJournal(const wxString& path);
-    /// Writes down every record still waiting, then lets the file go. A failure nobody was told
-    /// of (the report was unhooked) goes to the standard error.
+    /// Writes down every record still waiting, then lets the file go. A write that failed, at any
+    /// time, is said on the standard error.
     ~RunJournal();
     RunJournal(const RunJournal&) = delete;
     RunJournal& operator=(const RunJournal&) = delete;

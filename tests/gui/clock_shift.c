@@ -5,7 +5,8 @@
  * decides what every reading is. Every other clock is left alone.
  * It can slow the disk too: with LAPMARK_SLOW_FLUSH=MS each fdatasync and fsync takes MS
  * milliseconds, and a clock held still moves on by as much, as the real one would meanwhile; with
- * LAPMARK_FLUSH_LOG=FILE each one adds the size of the file it made durable to FILE, a line each.
+ * LAPMARK_FLUSH_LOG=FILE each one adds the size of the file it made durable to FILE, a line each
+ * ("folder PATH" for a folder).
  * With LAPMARK_DIE_AFTER_CUT set, the process is killed the moment a file has been cut short. */
 #define _GNU_SOURCE
 #include <dlfcn.h>
@@ -90,12 +91,20 @@ static int SlowFlush(int fd, int (*real)(int))
     }
     const char* log = getenv("LAPMARK_FLUSH_LOG");
     struct stat file;
-    if (log && fstat(fd, &file) == 0 && S_ISREG(file.st_mode))
+    if (log && fstat(fd, &file) == 0 && (S_ISREG(file.st_mode) || S_ISDIR(file.st_mode)))
     {
         FILE* out = fopen(log, "a");
         if (out)
         {
-            fprintf(out, "%lld\n", (long long)file.st_size);
+            if (S_ISREG(file.st_mode))
+                fprintf(out, "%lld\n", (long long)file.st_size);
+            else
+            {
+                char link[64], folder[4096];
+                snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
+                const ssize_t length = readlink(link, folder, sizeof folder - 1);
+                fprintf(out, "folder %.*s\n", length > 0 ? (int)length : 0, folder);
+            }
             fclose(out);
         }
     }

@@ -31,6 +31,7 @@ keep() {
   local name=$1
   shift
   run_file=$work/$name-home/.local/state/Lapmark/run.txt flush_log=$work/$name.flushes
+  run_file_folder=${run_file%/*}
   program_env="-u NO_AT_BRIDGE $(held_clock) LAPMARK_FLUSH_LOG=$flush_log ${slow:-} ${program_env_extra:-}" \
     run_program "$name" "$lapmark" "$build" "ui_language=default" "wait=$main" "$@"
 }
@@ -42,6 +43,9 @@ three_splits=("$(at 100000)" "keys=$main:alt+s" "$(at 101200)" "keys=$main:alt+t
 # Killed after three splits: back at the last row, stopped.
 keep killed "${three_splits[@]}" "kill=$main"
 expect killed "the driver started, split and killed it (driver said $drove)" test "$drove" -eq 0
+# The folders made for the file are new names too: each one's parent was flushed, the home's last.
+expect killed "every folder made for the run file was flushed" \
+  test "$(grep '^folder' "$flush_log" | tr '\n' ' ')" = "folder $run_file_folder folder ${run_file_folder%/*} folder $work/killed-home/.local folder $work/killed-home "
 keep killed "$(stopped_at 00:00:03.0 00:00:00.0 "Split|00:00:01.2" "Split|00:00:02.5" "Split|00:00:03.0")" "close=$main"
 ran_cleanly killed
 

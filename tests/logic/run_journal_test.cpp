@@ -239,6 +239,7 @@ TEST(RunJournal, AFailedWriteLeavesTheRecordsBeforeItMarkedAsEndingEarly)
         const std::vector<std::pair<RunEvent, std::int64_t>> before(ThreeSplits.begin(),
                                                                     ThreeSplits.begin() + written);
         std::atomic<int> reports{0};
+        testing::internal::CaptureStderr();
         {
             RunJournal journal(folder.path);
             journal.OnWriteFailure([&](const std::string& reason) {
@@ -256,6 +257,8 @@ TEST(RunJournal, AFailedWriteLeavesTheRecordsBeforeItMarkedAsEndingEarly)
                 journal.Flush();
             }
         }
+        EXPECT_NE(testing::internal::GetCapturedStderr().find("could not be written down"), std::string::npos)
+            << "said at the end too, where the user sees no box";
         EXPECT_EQ(reports, 1) << written;
         EXPECT_EQ(ReadWholeFile(folder.path), RunBytes(before) + RunEndsEarlyMark) << written;
         const KeptRun kept = folder.Reopened();
