@@ -45,11 +45,12 @@ public:
 private:
     bool Fail(int error);
 
+    /// The file's name now.
+    std::filesystem::path m_path;
 #ifdef _WIN32
     void* m_handle = nullptr;
 #else
     int m_fd = -1;
-    std::filesystem::path m_path;
     /// The folders whose new entries (this file's, and the folders made for it) are not yet
     /// durable; the next addition flushes them.
     std::vector<std::filesystem::path> m_newIn;

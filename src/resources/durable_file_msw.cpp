@@ -2,9 +2,7 @@
 
 #include <windows.h>
 
-#include <cstring>
 #include <system_error>
-#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -37,9 +35,10 @@ DurableFile::Opened DurableFile::Open(const fs::path& path)
         m_reason = folderError.message();
         return Opened::Failed;
     }
-    // Others may read it, but no other process may open it to write while this one holds it.
-    // DELETE lets it be renamed through this handle, while still held.
-    const HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, FILE_SHARE_READ,
+    // Others may read it, and it may be renamed while held (set aside when damaged), but no
+    // other process may open it to write while this one holds it.
+    const HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                      FILE_SHARE_READ | FILE_SHARE_DELETE,
                                       nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
     {
@@ -50,6 +49,7 @@ DurableFile::Opened DurableFile::Open(const fs::path& path)
         return Opened::Failed;
     }
     m_handle = handle;
+    m_path = path;
     return Opened::Ok;
 }
 
@@ -129,14 +129,8 @@ bool DurableFile::MoveTo(const fs::path& to)
 {
     if (!m_handle)
         return Fail(ERROR_INVALID_HANDLE);
-    const std::wstring name = to.wstring();
-    std::vector<char> buffer(sizeof(FILE_RENAME_INFO) + name.size() * sizeof(wchar_t));
-    auto* info = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
-    info->ReplaceIfExists = FALSE;
-    info->RootDirectory = nullptr;
-    info->FileNameLength = static_cast<DWORD>(name.size() * sizeof(wchar_t));
-    std::memcpy(info->FileName, name.c_str(), info->FileNameLength);
-    if (!SetFileInformationByHandle(Handle(m_handle), FileRenameInfo, info, static_cast<DWORD>(buffer.size())))
+    if (!MoveFileExW(m_path.c_str(), to.c_str(), 0))
         return Fail(static_cast<int>(GetLastError()));
+    m_path = to;
     return true;
 }
