@@ -7,6 +7,9 @@
 
 #include <windows.h>
 
+#include <cstdio>
+#include <memory>
+
 // The lock is the toolkit's single-instance checker (a named object of the user's session); the
 // channel is the window itself, marked so that a later start finds it among the desktop's.
 
@@ -14,10 +17,15 @@ namespace
 {
 const wchar_t WindowMark[] = L"Lapmark.MainWindow";
 
-BOOL CALLBACK BringToFront(HWND window, LPARAM)
+/// How long a later start waits for a first one that has no window to bring forward.
+constexpr DWORD WaitMilliseconds = 10000;
+
+BOOL CALLBACK BringToFront(HWND window, LPARAM found)
 {
-    if (!GetPropW(window, WindowMark))
+    // A hidden window is one whose modal run has ended: its program is on its way out.
+    if (!GetPropW(window, WindowMark) || !IsWindowVisible(window))
         return TRUE;
+    *reinterpret_cast<bool*>(found) = true;
     if (IsIconic(window))
         ShowWindow(window, SW_RESTORE);
     // A program just started by the user may give the foreground to another; the window goes to
@@ -30,7 +38,7 @@ BOOL CALLBACK BringToFront(HWND window, LPARAM)
 
 struct SingleInstance::Channel
 {
-    wxSingleInstanceChecker checker;
+    std::unique_ptr<wxSingleInstanceChecker> checker;
     HWND window = nullptr;
 
     ~Channel()
@@ -46,10 +54,27 @@ SingleInstance::~SingleInstance() = default;
 
 bool SingleInstance::AnotherRuns()
 {
-    if (!m_channel->checker.Create("Lapmark-" + wxGetUserId()) || !m_channel->checker.IsAnotherRunning())
-        return false;
-    EnumWindows(BringToFront, 0);
-    return true;
+    const wxString name = "Lapmark-" + wxGetUserId();
+    for (const DWORD started = GetTickCount();;)
+    {
+        m_channel->checker = std::make_unique<wxSingleInstanceChecker>();
+        if (!m_channel->checker->Create(name) || !m_channel->checker->IsAnotherRunning())
+            return false;
+        bool found = false;
+        EnumWindows(BringToFront, reinterpret_cast<LPARAM>(&found));
+        if (found)
+            return true;
+        // A first one without a marked window is ending (or not yet showing one): this one
+        // opens once it has gone, and never ends with no window at all.
+        if (GetTickCount() - started > WaitMilliseconds)
+        {
+            std::fprintf(stderr, "Lapmark: another Lapmark runs but shows no window; this one "
+                                 "opens a window of its own.\n");
+            return false;
+        }
+        m_channel->checker.reset();
+        Sleep(50);
+    }
 }
 
 void SingleInstance::Serve(wxTopLevelWindow& window)

@@ -131,27 +131,34 @@ RunJournal::RunJournal(const wxString& path)
     Open(path);
 }
 
-void RunJournal::Open(const wxString& path)
+bool RunJournal::Held(DurableFile::Opened opened, const wxString& path)
 {
-    const std::filesystem::path file = FileSystemPath(path);
-    switch (m_file.Open(file))
+    switch (opened)
     {
+    case DurableFile::Opened::Ok:
+        return true;
     case DurableFile::Opened::InUse:
         m_openProblem = Problem::InUse;
         m_openDetail = path;
-        return;
+        return false;
     case DurableFile::Opened::Failed:
+        break;
+    }
+    m_openProblem = Problem::Unwritable;
+    m_openDetail = wxString(m_file.Reason());
+    return false;
+}
+
+void RunJournal::Open(const wxString& path)
+{
+    const std::filesystem::path file = FileSystemPath(path);
+    if (!Held(m_file.Open(file), path))
     {
-        m_openProblem = Problem::Unwritable;
-        m_openDetail = wxString(m_file.Reason());
         // What can still be read is shown, so it can at least be saved.
         std::string bytes;
-        if (ReadWholeFile(file, bytes))
+        if (m_openProblem == Problem::Unwritable && ReadWholeFile(file, bytes))
             m_kept = ReadRunFile(bytes).run;
         return;
-    }
-    case DurableFile::Opened::Ok:
-        break;
     }
     const std::string bytes = m_file.ReadAll();
     const bool unreadable = !m_file.Reason().empty();
@@ -170,19 +177,8 @@ void RunJournal::Open(const wxString& path)
             m_openDetail = wxString(m_file.Reason());
             return;
         }
-        switch (m_file.Open(file))
-        {
-        case DurableFile::Opened::InUse:
-            m_openProblem = Problem::InUse;
-            m_openDetail = path;
+        if (!Held(m_file.Open(file), path))
             return;
-        case DurableFile::Opened::Failed:
-            m_openProblem = Problem::Unwritable;
-            m_openDetail = wxString(m_file.Reason());
-            return;
-        case DurableFile::Opened::Ok:
-            break;
-        }
         m_openProblem = Problem::Damaged;
         m_openDetail = aside;
         // The whole records before the damage go on in the new file at once: it is the run now.

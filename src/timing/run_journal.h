@@ -111,6 +111,8 @@ private:
     static constexpr std::size_t NoCut = static_cast<std::size_t>(-1);
 
     void Open(const wxString& path);
+    /// True when the file at `path` is held; otherwise why not, as the open problem.
+    bool Held(DurableFile::Opened opened, const wxString& path);
     void Enqueue(Write write);
     void WriteAll();
     /// After a failed write: the file back to its whole records, then the mark; false when the
