@@ -21,6 +21,7 @@
 #include <wx/utils.h>
 
 #include <cstdio>
+#include <future>
 #include <vector>
 
 #ifdef __WXMSW__
@@ -38,20 +39,31 @@
 
 namespace
 {
-/// The window icon in every size its files hold, or none when they are missing or unreadable:
-/// the window then simply has the toolkit's icon.
-wxIconBundle LoadWindowIcons()
+/// The window icon's pictures in every size its files hold, or none when they are missing or
+/// unreadable: the window then simply has the toolkit's icon. Display-free, so it can be read
+/// beside the window's making.
+std::vector<wxImage> ReadWindowIcons()
 {
-    wxIconBundle icons;
+    std::vector<wxImage> images;
     // Icon files, read as such: no asking every format whether the file is theirs.
     for (const char* path : {IconPicturePath, LargeIconPicturePath})
         for (const wxImage& image : LoadPictures(path, wxBITMAP_TYPE_ICO))
-        {
-            wxIcon icon;
-            icon.CopyFromBitmap(wxBitmap(image));
-            icons.AddIcon(icon);
-        }
-    return icons;
+            images.push_back(image);
+    return images;
+}
+
+/// Gives `window` the icons read from `images`.
+void SetWindowIcons(wxTopLevelWindow& window, const std::vector<wxImage>& images)
+{
+    wxIconBundle icons;
+    for (const wxImage& image : images)
+    {
+        wxIcon icon;
+        icon.CopyFromBitmap(wxBitmap(image));
+        icons.AddIcon(icon);
+    }
+    if (!icons.IsEmpty())
+        window.SetIcons(icons);
 }
 } // namespace
 
@@ -187,11 +199,12 @@ bool LapmarkApp::OnInit()
         std::fprintf(stderr, "%s\n", onTop.utf8_str().data());
     wxInitAllImageHandlers();
 
+    // The icons are the slowest files on the way to the window, which is whole without them:
+    // they are read on a thread of their own meanwhile and set at the first turn of its loop.
+    std::future<std::vector<wxImage>> icons = std::async(std::launch::async, ReadWindowIcons);
     LapmarkDialog window(nullptr, wxID_ANY);
     window.KeepRunIn(std::make_unique<RunJournal>(RunFilePath()));
-    const wxIconBundle icons = LoadWindowIcons();
-    if (!icons.IsEmpty())
-        window.SetIcons(icons);
+    window.CallAfter([&window, &icons] { SetWindowIcons(window, icons.get()); });
     SetTopWindow(&window);
     instance.Serve(window);
     const OrderlyEnd orderly(window);

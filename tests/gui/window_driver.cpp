@@ -598,7 +598,10 @@ int main(int argc, char** argv)
         }
         else if (verb == "icon" || verb == "noicon")
         {
-            if (HasIcon(WaitFor(what)) != (verb == "icon"))
+            // The program sets its icon once its window is up: asked after it has handled all.
+            const Window window = WaitFor(what);
+            Settle(window);
+            if (HasIcon(window) != (verb == "icon"))
             {
                 std::fprintf(stderr, "window_driver: \"%s\" %s an icon\n", what.c_str(),
                              verb == "icon" ? "has no" : "has");
