@@ -222,8 +222,6 @@ LapmarkDialog::~LapmarkDialog()
     // Closed while timing: the run comes back stopped at this moment.
     if (m_state == RunState::Running)
         m_record.Close(m_stopwatch.Read(true).total);
-    else if (RunJournal* journal = m_record.Journal())
-        journal->OnWriteFailure(nullptr);
 }
 
 void LapmarkDialog::KeepRunIn(std::unique_ptr<RunJournal> journal)

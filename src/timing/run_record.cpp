@@ -1,5 +1,11 @@
 #include "timing/run_record.h"
 
+RunRecord::~RunRecord()
+{
+    if (m_journal)
+        m_journal->OnWriteFailure(nullptr);
+}
+
 std::optional<StopwatchReading> RunRecord::KeepIn(std::unique_ptr<RunJournal> journal)
 {
     m_journal = std::move(journal);
@@ -32,8 +38,6 @@ void RunRecord::Reset()
 
 void RunRecord::Close(Milliseconds total)
 {
-    if (!m_journal)
-        return;
-    m_journal->OnWriteFailure(nullptr);
-    m_journal->Record(RunEvent::Close, total);
+    if (m_journal)
+        m_journal->Record(RunEvent::Close, total);
 }

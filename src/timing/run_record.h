@@ -15,6 +15,11 @@ class RunRecord
 {
 public:
     RunRecord() = default;
+    /// Unhooks the journal's failure report (a failure from now on is said on the standard error
+    /// only), then ends the journal, which writes what waits.
+    ~RunRecord();
+    RunRecord(const RunRecord&) = delete;
+    RunRecord& operator=(const RunRecord&) = delete;
     /// Writes the run down in `journal` from now on and ends the journal with the record. The
     /// run it kept, if one was started, becomes this record's: its rows are taken and where it
     /// stopped is returned, for the stopwatch to resume from.
@@ -32,7 +37,7 @@ public:
     /// A confirmed reset: no rows, and the file holds a new, empty run.
     void Reset();
     /// The program closes while timing at `total`: the run comes back stopped there, as if it had
-    /// been stopped. From now on a failure to write goes to the standard error only.
+    /// been stopped.
     void Close(Milliseconds total);
 
 private:
