@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Every include between rooms runs downward, floor by floor: resources at the bottom, then l10n,
+# Every include between rooms runs downward, floor by floor: resources and desktop at the bottom
+# (they know nothing of each other), then l10n,
 # about and timing (which know nothing of each other), then mainwin, then app on top.
 #   include_floors.sh SOURCE_DIR
 set -u
 . "$(dirname "$0")/checks.sh"
 cd "$1" || exit 2
-floor() { case $1 in resources) echo 0 ;; l10n | about | timing) echo 1 ;; mainwin) echo 2 ;; app) echo 3 ;; *) echo 9 ;; esac; }
+floor() { case $1 in resources | desktop) echo 0 ;; l10n | about | timing) echo 1 ;; mainwin) echo 2 ;; app) echo 3 ;; *) echo 9 ;; esac; }
 while IFS=: read -r file line text; do
   from=${file#src/}
   from=${from%%/*}

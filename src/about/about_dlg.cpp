@@ -3,7 +3,8 @@
 #include "about/accessible_name.h"
 #include "about/link_opener.h"
 #include "about/link_target.h"
-#include "about/stay_on_top.h"
+#include "desktop/global_key_grab.h"
+#include "desktop/stay_on_top.h"
 #include "about/vendor.h"
 #include "about/version_info.h"
 #include "resources/data_files.h"
@@ -102,10 +103,12 @@ AboutDlg::AboutDlg(wxWindow* parent, wxWindowID id)
     m_buildInfoText = new wxStaticText(this, ID_STATICTEXT5, _("wx-build-info"),
                                        wxDefaultPosition, wxDefaultSize, 0, "ID_STATICTEXT5");
     column->Add(m_buildInfoText, 0, wxALL | wxEXPAND, FromDIP(5));
-    // Only where the desktop cannot keep the main window above others.
-    const wxString onTop = StayOnTopNote();
-    if (!onTop.empty())
-        column->Add(new wxStaticText(this, wxID_ANY, onTop), 0, wxLEFT | wxRIGHT | wxEXPAND, FromDIP(5));
+    // Only where the desktop cannot keep the main window above others, or passes the keys in
+    // every window on only from some programs.
+    for (const wxString& note : {StayOnTopNote(), GlobalKeyGrab::Note()})
+        if (!note.empty())
+            column->Add(new wxStaticText(this, wxID_ANY, note), 0, wxLEFT | wxRIGHT | wxEXPAND,
+                        FromDIP(5));
     column->Add(0, 0, 1, wxALIGN_CENTER_HORIZONTAL, FromDIP(4));
     // The toolkit's links open their addresses themselves: what a catalog gives for them is
     // checked first.

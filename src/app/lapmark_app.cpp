@@ -1,9 +1,10 @@
 #include "app/lapmark_app.h"
 
-#include "about/stay_on_top.h"
 #include "app/app_names.h"
 #include "app/settings_store.h"
 #include "app/single_instance.h"
+#include "desktop/global_keys.h"
+#include "desktop/stay_on_top.h"
 #include "l10n/catalog_loader.h"
 #include "l10n/language_dialogs.h"
 #include "mainwin/lapmark_dialog.h"
@@ -204,6 +205,7 @@ bool LapmarkApp::OnInit()
     std::future<std::vector<wxImage>> icons = std::async(std::launch::async, ReadWindowIcons);
     LapmarkDialog window(nullptr, wxID_ANY);
     window.KeepRunIn(std::make_unique<RunJournal>(RunFilePath()));
+    window.UseGlobalKeys(ReadGlobalKeys(*wxConfigBase::Get()));
     window.CallAfter([&window, &icons] { SetWindowIcons(window, icons.get()); });
     SetTopWindow(&window);
     instance.Serve(window);

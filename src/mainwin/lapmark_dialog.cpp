@@ -4,12 +4,17 @@
 #include "about/accessible_name.h"
 #include "about/link_opener.h"
 #include "about/vendor.h"
+#include "desktop/global_key_grab.h"
+#include "mainwin/global_keys_dlg.h"
+#include "mainwin/text_wrap.h"
 #include "l10n/language_dialogs.h"
 #include "timing/split_rows.h"
 #include "timing/time_text.h"
 
 #include <wx/accel.h>
 #include <wx/app.h>
+#include <wx/config.h>
+#include <wx/modalhook.h>
 #include <wx/log.h>
 #include <wx/event.h>
 #include <wx/button.h>
@@ -90,8 +95,8 @@ void ShowQuietly(wxWindow* parent, const wxString& text)
     auto* notice = new wxDialog(parent, wxID_ANY, _("Lapmark Warning"), wxDefaultPosition,
                                 wxDefaultSize, wxCAPTION | wxCLOSE_BOX, "notice");
     auto* sizer = new wxBoxSizer(wxVERTICAL);
-    auto* message = new wxStaticText(notice, wxID_ANY, text);
-    message->Wrap(notice->FromDIP(360));
+    auto* message = new wxStaticText(notice, wxID_ANY, wxString());
+    message->SetLabel(WrapText(*message, text, notice->FromDIP(360)));
     sizer->Add(message, wxSizerFlags().DoubleBorder());
     sizer->Add(notice->CreateStdDialogButtonSizer(wxOK), wxSizerFlags().Expand().Border());
     notice->SetSizerAndFit(sizer);
@@ -108,6 +113,31 @@ void ShowQuietly(wxWindow* parent, const wxString& text)
 }
 
 } // namespace
+
+class LapmarkDialog::NestedDialogs : public wxModalDialogHook
+{
+public:
+    explicit NestedDialogs(const wxDialog& main) : m_main(main) { Register(); }
+    ~NestedDialogs() override { Unregister(); }
+    bool Any() const { return m_count > 0; }
+
+protected:
+    int Enter(wxDialog* dialog) override
+    {
+        if (dialog != &m_main)
+            ++m_count;
+        return wxID_NONE;
+    }
+    void Exit(wxDialog* dialog) override
+    {
+        if (dialog != &m_main)
+            --m_count;
+    }
+
+private:
+    const wxDialog& m_main;
+    int m_count = 0;
+};
 
 SystemClock LapmarkDialog::s_systemClock;
 
@@ -202,6 +232,11 @@ LapmarkDialog::LapmarkDialog(wxWindow* parent, wxWindowID id, const Clock& clock
     Connect(wxID_COPY, wxEVT_MENU, wxCommandEventHandler(LapmarkDialog::OnCopy));
     Connect(wxID_SELECTALL, wxEVT_MENU, wxCommandEventHandler(LapmarkDialog::OnSelectAll));
     Connect(wxID_SAVE, wxEVT_MENU, wxCommandEventHandler(LapmarkDialog::OnSave));
+    Connect(wxID_PREFERENCES, wxEVT_MENU, wxCommandEventHandler(LapmarkDialog::OnChooseGlobalKeys));
+    m_nested = std::make_unique<NestedDialogs>(*this);
+    m_globalGrab = std::make_unique<GlobalKeyGrab>(
+        *this, [this](GlobalAction action) { OnGlobalKey(action); },
+        [this](const wxString& message) { Warn(message); });
 
     // The run-control keys act when they go down: the toolkit would press the button only on its
     // own timer a quarter of a second later, and drop a second press meanwhile. A key's release
@@ -218,6 +253,7 @@ LapmarkDialog::LapmarkDialog(wxWindow* parent, wxWindowID id, const Clock& clock
 
 LapmarkDialog::~LapmarkDialog()
 {
+    m_globalGrab.reset();
     Timer.Stop();
     // Closed while timing: the run comes back stopped at this moment.
     if (m_state == RunState::Running)
@@ -255,6 +291,46 @@ void LapmarkDialog::Warn(const wxString& text)
         ShowQuietly(this, text);
     else
         wxLogWarning("%s", text);
+}
+
+void LapmarkDialog::UseGlobalKeys(const GlobalKeys& keys)
+{
+    m_globalKeys = keys;
+    m_globalGrab->Take(keys);
+}
+
+void LapmarkDialog::OnChooseGlobalKeys(wxCommandEvent&)
+{
+    GlobalKeysDlg chooser(
+        this, m_globalKeys,
+        [this](const GlobalKeys& keys) {
+            wxConfigBase& store = *wxConfigBase::Get();
+            for (GlobalAction action : GlobalActions)
+                WriteGlobalKey(store, action, keys[action]);
+            store.Flush();
+            UseGlobalKeys(keys);
+        },
+        [this] { m_globalGrab->GiveBack(); });
+    chooser.ShowModal();
+    // A key being chosen when the box closed: the keys as they were come back.
+    UseGlobalKeys(chooser.GetKeys());
+}
+
+void LapmarkDialog::OnGlobalKey(GlobalAction action)
+{
+    // The Reset question, the About box or a file chooser waits for its answer first.
+    if (m_nested->Any())
+        return;
+    if (action == GlobalAction::StartStop)
+        StartOrStop();
+    else if (ResetButtonCommand(m_state) == RunCommand::RecordSplit)
+        RecordSplit();
+    else
+        // The question is a box of its own loop: asked once the key's event has been handled.
+        CallAfter([this] {
+            if (!m_nested->Any())
+                SplitOrReset();
+        });
 }
 
 void LapmarkDialog::OnDpiChanged(wxDPIChangedEvent& event)

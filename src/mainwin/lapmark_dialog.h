@@ -1,5 +1,6 @@
 #pragma once
 
+#include "desktop/global_keys.h"
 #include "timing/clock.h"
 #include "timing/run_keys.h"
 #include "timing/run_record.h"
@@ -14,6 +15,7 @@
 #include <memory>
 #include <vector>
 
+class GlobalKeyGrab;
 class wxBoxSizer;
 class wxButton;
 class wxActivateEvent;
@@ -38,6 +40,9 @@ public:
     /// Tells the user `text`: in a box, or, while a run is timed, in a window that leaves the
     /// keyboard to the timer.
     void Warn(const wxString& text);
+    /// Takes `keys` from every window for Start/Stop and Reset/Split, giving back those taken
+    /// before; they are given back when the window ends.
+    void UseGlobalKeys(const GlobalKeys& keys);
 
     /// The run state, for tests.
     RunState GetRunState() const { return m_state; }
@@ -61,6 +66,10 @@ private:
     void OnSelectAll(wxCommandEvent& event);
     void OnSave(wxCommandEvent& event);
     void OnCharHook(wxKeyEvent& event);
+    void OnChooseGlobalKeys(wxCommandEvent& event);
+    /// A key pressed in another window: what its button does, unless a box of this window is
+    /// waiting for an answer.
+    void OnGlobalKey(GlobalAction action);
     void OnKeyUp(wxKeyEvent& event);
     void OnActivate(wxActivateEvent& event);
     void OnDpiChanged(wxDPIChangedEvent& event);
@@ -101,6 +110,12 @@ private:
     wxButton* ButtonStart = nullptr;
     /// The keys down now, so a run-control key held down presses its button once.
     HeldKeys m_heldKeys;
+    /// The keys in every window, as chosen, and their grab.
+    GlobalKeys m_globalKeys;
+    std::unique_ptr<GlobalKeyGrab> m_globalGrab;
+    /// Counts the boxes shown over this window, which the keys in every window leave alone.
+    class NestedDialogs;
+    std::unique_ptr<NestedDialogs> m_nested;
 
     wxDECLARE_EVENT_TABLE();
 };

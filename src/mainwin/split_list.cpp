@@ -157,6 +157,9 @@ std::unique_ptr<wxMenu> SplitList::CreateMenu() const
     menu->Append(wxID_COPY, _("&Copy") + "\tCtrl+C");
     menu->Append(wxID_SAVE, _("&Save laps...") + "\tCtrl+S");
     menu->Append(wxID_SELECTALL, _("Select &All") + "\tCtrl+A");
+    // The window's keys that also work from other windows are chosen here.
+    menu->AppendSeparator();
+    menu->Append(wxID_PREFERENCES, _("&Keys in Every Window..."));
     menu->Enable(wxID_COPY, !m_records.empty());
     menu->Enable(wxID_SAVE, !m_records.empty());
     return menu;

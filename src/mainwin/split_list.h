@@ -82,7 +82,8 @@ public:
     /// Saves every row to `path` as CSV, whole or not at all; on failure tells the user why, in a
     /// message box, and returns false.
     bool SaveTo(const wxString& path) const;
-    /// The list's menu: Copy and Save laps (disabled while the list is empty) and Select All.
+    /// The list's menu: Copy and Save laps (disabled while the list is empty), Select All and the
+    /// keys in every window.
     std::unique_ptr<wxMenu> CreateMenu() const;
     /// Where the list's menu opens for this request, in the list's coordinates: at the pointer,
     /// or from the keyboard (which has no position) below the focused row.

@@ -7,7 +7,9 @@
  * milliseconds, and a clock held still moves on by as much, as the real one would meanwhile; with
  * LAPMARK_FLUSH_LOG=FILE each one adds the size of the file it made durable to FILE, a line each
  * ("folder PATH" for a folder).
- * With LAPMARK_DIE_AFTER_CUT set, the process is killed the moment a file has been cut short. */
+ * With LAPMARK_DIE_AFTER_CUT set, the process is killed the moment a file has been cut short.
+ * With LAPMARK_GRAB_LOG=FILE each X11 key grab and its undoing adds "grab KEYCODE MODIFIERS" or
+ * "ungrab KEYCODE MODIFIERS" to FILE. */
 #define _GNU_SOURCE
 #include <dlfcn.h>
 #include <signal.h>
@@ -145,4 +147,35 @@ int ftruncate(int fd, off_t length)
 int ftruncate64(int fd, off64_t length)
 {
     return Cut(fd, length, "ftruncate64");
+}
+
+/* X11's key grabs, logged: Xlib's own types are plain integers and pointers underneath. */
+static void LogGrab(const char* what, int keycode, unsigned int modifiers)
+{
+    const char* log = getenv("LAPMARK_GRAB_LOG");
+    FILE* out = log ? fopen(log, "a") : NULL;
+    if (out)
+    {
+        fprintf(out, "%s %d %u\n", what, keycode, modifiers);
+        fclose(out);
+    }
+}
+
+int XGrabKey(void* display, int keycode, unsigned int modifiers, unsigned long window, int owner,
+             int pointerMode, int keyboardMode)
+{
+    static int (*real)(void*, int, unsigned int, unsigned long, int, int, int);
+    if (!real)
+        real = (int (*)(void*, int, unsigned int, unsigned long, int, int, int))dlsym(RTLD_NEXT, "XGrabKey");
+    LogGrab("grab", keycode, modifiers);
+    return real(display, keycode, modifiers, window, owner, pointerMode, keyboardMode);
+}
+
+int XUngrabKey(void* display, int keycode, unsigned int modifiers, unsigned long window)
+{
+    static int (*real)(void*, int, unsigned int, unsigned long);
+    if (!real)
+        real = (int (*)(void*, int, unsigned int, unsigned long))dlsym(RTLD_NEXT, "XUngrabKey");
+    LogGrab("ungrab", keycode, modifiers);
+    return real(display, keycode, modifiers, window);
 }

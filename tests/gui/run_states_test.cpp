@@ -1,5 +1,6 @@
 #include "fake_clock.h"
 #include "gui_test.h"
+#include "mainwin/global_keys_dlg.h"
 #include "mainwin/lapmark_dialog.h"
 #include "split_list_view.h"
 #include "temp_dir.h"
@@ -634,4 +635,81 @@ TEST(SplitSave, AFolderThatCannotBeWrittenIsToldAndChangesNothing)
     EXPECT_EQ(w.list->GetRowCount(), 2) << "nothing in the window changes";
     EXPECT_EQ(w.list->GetSelectedRows(), std::vector<long>{0});
     EXPECT_EQ(ReadWholeFile(dir.File("not-a-folder")), "a file");
+}
+
+namespace
+{
+/// A key going down in the keys chooser, with its modifiers.
+void ChooserKey(wxWindow& chooser, int code, int modifiers = 0)
+{
+    wxKeyEvent event(wxEVT_CHAR_HOOK);
+    event.m_keyCode = code;
+    event.SetControlDown(modifiers & wxACCEL_CTRL);
+    event.SetRawControlDown(modifiers & wxACCEL_CTRL);
+    event.SetAltDown(modifiers & wxACCEL_ALT);
+    event.SetShiftDown(modifiers & wxACCEL_SHIFT);
+    event.SetEventObject(&chooser);
+    chooser.GetEventHandler()->ProcessEvent(event);
+}
+} // namespace
+
+TEST(GlobalKeysChooser, TakesTheNextKeyRefusesTypingAndAppliesAtOnce)
+{
+    const GlobalKey startStop{wxACCEL_CTRL | wxACCEL_SHIFT, WXK_F9}, f8{0, WXK_F8};
+    std::vector<GlobalKeys> applied;
+    int pauses = 0;
+    GlobalKeysDlg chooser(nullptr, GlobalKeys{{startStop, GlobalKey()}},
+                          [&](const GlobalKeys& keys) { applied.push_back(keys); },
+                          [&] { ++pauses; });
+    std::vector<wxButton*> buttons; // Choose, Clear for each action, then Close
+    for (wxWindow* child : chooser.GetChildren())
+        if (auto* button = dynamic_cast<wxButton*>(child))
+            buttons.push_back(button);
+    ASSERT_GE(buttons.size(), 4u);
+    wxButton &chooseStart = *buttons[0], &chooseSplit = *buttons[2], &clearSplit = *buttons[3];
+    EXPECT_FALSE(clearSplit.IsEnabled()) << "nothing to clear";
+
+    const struct
+    {
+        wxButton* click;        // a button pressed first, or none
+        int code, modifiers;    // then a key, or none (0)
+        std::size_t applies;    // how many times the keys were applied by now
+        GlobalKey startStop, split;
+        bool message;           // a reason or a prompt under the keys
+    } steps[] = {
+        {&chooseSplit, 0, 0, 0, startStop, {}, true},
+        {nullptr, WXK_SHIFT, wxACCEL_SHIFT, 0, startStop, {}, true},    // waits for its key
+        {nullptr, 'A', 0, 0, startStop, {}, true},                      // types: refused
+        {nullptr, ' ', wxACCEL_SHIFT, 0, startStop, {}, true},          // Shift+Space too
+        {nullptr, WXK_F8, 0, 1, startStop, f8, false},                  // a function key alone
+        {&chooseSplit, WXK_F9, wxACCEL_CTRL | wxACCEL_SHIFT, 2, {}, startStop, false}, // moved
+        {&chooseStart, WXK_ESCAPE, 0, 3, {}, startStop, false},         // kept as it was
+        {&chooseStart, 'K', wxACCEL_ALT, 4, {wxACCEL_ALT, 'K'}, startStop, false},
+        {&clearSplit, 0, 0, 5, {wxACCEL_ALT, 'K'}, {}, false},
+    };
+    int step = 0;
+    for (const auto& s : steps)
+    {
+        SCOPED_TRACE("step " + std::to_string(++step));
+        if (s.click)
+            Click(*s.click);
+        if (s.code)
+            ChooserKey(chooser, s.code, s.modifiers);
+        ASSERT_EQ(applied.size(), s.applies);
+        EXPECT_EQ(chooser.GetKeys()[GlobalAction::StartStop], s.startStop);
+        EXPECT_EQ(chooser.GetKeys()[GlobalAction::Split], s.split);
+        if (s.applies)
+        {
+            EXPECT_EQ(applied.back()[GlobalAction::Split], s.split);
+        }
+        // The message line is the last text, under the keys.
+        wxStaticText* message = nullptr;
+        for (wxWindow* child : chooser.GetChildren())
+            if (auto* text = dynamic_cast<wxStaticText*>(child))
+                message = text;
+        ASSERT_TRUE(message);
+        EXPECT_EQ(!message->GetLabel().empty(), s.message) << message->GetLabel();
+    }
+    EXPECT_EQ(pauses, 4) << "the keys were given back each time a key was awaited";
+    EXPECT_FALSE(clearSplit.IsEnabled());
 }

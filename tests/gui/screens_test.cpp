@@ -3,6 +3,7 @@
 #include "gui_test.h"
 #include "l10n/language_dialogs.h"
 #include "log_capture.h"
+#include "mainwin/global_keys_dlg.h"
 #include "mainwin/lapmark_dialog.h"
 #include "resources/data_files.h"
 #include "resources/picture_loader.h"
@@ -12,6 +13,7 @@
 #include <wx/intl.h>
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
+#include <wx/textctrl.h>
 
 #include <algorithm>
 #include <functional>
@@ -120,6 +122,21 @@ void CheckWindowsIn(wxLanguage language)
     }
 
     wxTEST_DIALOG(ChooseLanguage(), ExpectWholeLanguageList().Describe("language list"));
+
+    // The keys chooser with the longest keys: each whole in its field.
+    const GlobalKey longest{wxACCEL_ALT | wxACCEL_CTRL | wxACCEL_SHIFT, WXK_NUMPAD_PAGEDOWN};
+    GlobalKeysDlg chooser(&dialog, GlobalKeys{{longest, longest}}, [](const GlobalKeys&) {}, [] {});
+    chooser.Show();
+    RunEventsUntil([&] { return chooser.IsShownOnScreen(); });
+    wxYield();
+    ExpectWholeTexts(chooser);
+    for (wxWindow* child : chooser.GetChildren())
+        if (auto* field = dynamic_cast<wxTextCtrl*>(child))
+        {
+            EXPECT_GE(field->GetClientSize().x, field->GetTextExtent(field->GetValue()).x) << field->GetValue();
+            EXPECT_TRUE(wxRect(chooser.GetClientSize()).Contains(field->GetRect()));
+        }
+    chooser.Hide();
 
     AboutDlg about(&dialog, wxID_ANY);
     about.Show();

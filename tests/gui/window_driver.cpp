@@ -28,6 +28,12 @@
 //   absent=PATTERN       once the program has handled what it was sent, fails (status 3) if such
 //                        a window is there (a box nobody should ever see)
 //   cover                maps a window of its own over the whole screen, on top, until it ends
+//   elsewhere=K,K...     types the combinations into the cover, which the first such step gives
+//                        the input focus, each once the program (the window waited for last)
+//                        has handled the one before; fails (status 4) if the cover has lost the
+//                        focus before a combination
+//   grab=K               takes the combination from every window, as another program would,
+//                        until the driver ends
 //   top=PATTERN          waits until the window on top of all the others matches
 //   count=PATTERN:N      fails (status 3) unless exactly N mapped windows match
 //   icon=PATTERN         fails (status 3) unless it has an icon of its own
@@ -57,6 +63,8 @@ namespace
 using SteadyTime = std::chrono::steady_clock::time_point;
 
 Display* s_display = nullptr;
+/// The window `cover` mapped.
+Window s_cover = 0;
 int s_timeoutSeconds = 30;
 /// The program's window the last step acted on: pings go to it.
 Window s_programWindow = 0;
@@ -135,6 +143,7 @@ void Cover()
     const Window cover = XCreateSimpleWindow(s_display, DefaultRootWindow(s_display), 0, 0,
                                              WidthOfScreen(screen), HeightOfScreen(screen), 0, 0, 0);
     XStoreName(s_display, cover, "window_driver cover");
+    s_cover = cover;
     XMapRaised(s_display, cover);
     const SteadyTime deadline = Deadline();
     while (!IsMapped(cover))
@@ -356,6 +365,40 @@ void TypeAnywhere(const std::string& keys)
         TypeAndSettle(s_programWindow, combination);
 }
 
+/// Types into the cover, another program's window that has the keyboard and keeps it.
+void TypeElsewhere(const std::string& keys)
+{
+    if (!s_cover || !s_programWindow)
+        Fail(2, "elsewhere= needs the program's window waited for and a cover first");
+    const std::string pattern = "window_driver cover";
+    static bool focused = false;
+    if (!focused)
+    {
+        XSetInputFocus(s_display, s_cover, RevertToParent, CurrentTime);
+        XSync(s_display, False);
+        focused = true;
+    }
+    for (const std::string& combination : Split(keys, ','))
+    {
+        ExpectFocus(s_cover, pattern);
+        TypeAndSettle(s_programWindow, combination);
+    }
+}
+
+/// Grabs a combination on the root window, in every state of Num Lock and Caps Lock.
+void Grab(const std::string& combination)
+{
+    const std::vector<KeyCode> codes = KeyCodes(combination);
+    unsigned int modifiers = 0;
+    for (const std::string& name : Split(combination, '+'))
+        modifiers |= name == "ctrl" ? ControlMask : name == "alt" ? Mod1Mask : name == "shift" ? ShiftMask : 0;
+    for (unsigned int lock : {0u, static_cast<unsigned int>(LockMask), static_cast<unsigned int>(Mod2Mask),
+                              static_cast<unsigned int>(LockMask | Mod2Mask)})
+        XGrabKey(s_display, codes.back(), modifiers | lock, DefaultRootWindow(s_display), False,
+                 GrabModeAsync, GrabModeAsync);
+    XSync(s_display, False);
+}
+
 /// Types one combination at a steady rate, without taking the focus again each time.
 void Repeat(Window window, const std::string& pattern, const std::string& combination, int count,
             int milliseconds)
@@ -571,6 +614,10 @@ int main(int argc, char** argv)
         }
         else if (verb == "cover")
             Cover();
+        else if (verb == "elsewhere")
+            TypeElsewhere(what);
+        else if (verb == "grab")
+            Grab(what);
         else if (verb == "top")
         {
             const SteadyTime deadline = Deadline();

@@ -1,4 +1,4 @@
-#include "about/stay_on_top.h"
+#include "desktop/stay_on_top.h"
 
 #include <wx/intl.h>
 #include <wx/utils.h>
