@@ -61,7 +61,7 @@ add_executable(x11_state_recorder gui/x11_state_recorder.c)
 target_link_libraries(x11_state_recorder PRIVATE X11::X11 X11::Xtst)
 add_test(NAME program_wayland COMMAND ${DBUS_RUN_SESSION} -- ${CMAKE_CURRENT_SOURCE_DIR}/gui/program_wayland.sh
   $<TARGET_FILE:lapmark> ${CMAKE_BINARY_DIR} $<TARGET_FILE:clock_shift> $<TARGET_FILE:x11_state_recorder>
-  ${CMAKE_BINARY_DIR}/${LAPMARK_APP_ID}.desktop)
+  ${CMAKE_BINARY_DIR}/${LAPMARK_APP_ID}.desktop $<TARGET_FILE:window_driver>)
 set_tests_properties(program_wayland PROPERTIES SKIP_RETURN_CODE 77)
 # The whole-program tests start first (a higher cost), so the short ones fill in beside them.
 # Their TIMEOUTs, like every one here, only end a hang; none is a verdict on speed.

@@ -377,9 +377,8 @@ void GlobalKeyGrab::Impl::PortalMissing()
     if (noted)
         return;
     noted = true;
-    const wxString message = GlobalKeyGrab::Note();
-    SayOnStderr(message);
-    report(message);
+    // As for staying on top: said on stderr, and in the About box, never in a box of its own.
+    SayOnStderr(GlobalKeyGrab::Note());
 }
 
 void GlobalKeyGrab::Impl::OpenPortalSession()

@@ -84,5 +84,37 @@ end_program
 check "and the program still ends with status 0 (got $status)" test "$status" -eq 0
 check "the unknown value is left as it is" test "$(stored_language)" = xx-nonsense
 
+# Keys in every window: the system's hot keys, which Wine passes on while another of its
+# programs (Notepad) has the keyboard; Notepad keeps it.
+wine reg add "$key" /v ui_language /d default /f > /dev/null 2>&1
+wine reg add "$key" /v global_start_stop /d Ctrl+Shift+F9 /f > /dev/null 2>&1
+wine reg add "$key" /v global_split /d F8 /f > /dev/null 2>&1
+rm -f "$run_file"
+start_program "$work/lapmark.out" "$work/elsewhere" wine "$work/Lapmark/Lapmark.exe"
+check "the window opens" shows "$main" "has=&Start"
+wine notepad > /dev/null 2>&1 &
+check "Notepad has the keyboard" wine "$state_exe" 120 "Untitled - Notepad" foreground
+check "Ctrl+Shift+F9, F8, F8 and Ctrl+Shift+F9 typed into Notepad" \
+  drive "keys=Untitled - Notepad:ctrl+shift+F9,F8,F8,ctrl+shift+F9"
+check "started, split twice and stopped Lapmark" shows "$main" "rows=3" "has=&Start"
+check "and Notepad kept the keyboard" wine "$state_exe" 10 "Untitled - Notepad" foreground
+check "Notepad and Lapmark close" drive "close=Untitled - Notepad" "close=$main"
+end_program
+# Another program holds F8 first: Lapmark names it once, and Ctrl+Shift+F9 still works.
+wine "$state_exe" 600 hotkey=0:77 > "$work/holder.out" 2>&1 &
+helper_pid=$!
+check "another program holds F8" wait_until "grep -q held $work/holder.out"
+start_program "$work/lapmark.out" "$work/elsewhere" wine "$work/Lapmark/Lapmark.exe"
+check "Lapmark says so" shows "Lapmark Warning" "has=Another program holds F8, so it cannot split or reset Lapmark from other windows. Choose another key on the split list's menu."
+check "and closes the box" drive "close=Lapmark Warning"
+check "on stderr too, once" test "$(grep -c "Another program holds F8" "$work/lapmark.out")" -eq 1
+wine notepad > /dev/null 2>&1 &
+check "Notepad has the keyboard" wine "$state_exe" 120 "Untitled - Notepad" foreground
+check "Ctrl+Shift+F9 typed into Notepad" drive "keys=Untitled - Notepad:ctrl+shift+F9"
+check "resumes the run" shows "$main" "rows=3" "has=&Stop"
+check "Notepad and Lapmark close" drive "close=Untitled - Notepad" "close=$main"
+end_program
+kill "$helper_pid" 2>/dev/null
+
 [ "$failures" -eq 0 ] || sed 's/^/    /' "$work/lapmark.out" | head -20
 finish

@@ -9,6 +9,9 @@
 //   windows=N    N visible top-level windows have the title
 // Status 0 when they held, 1 when the time ran out (the texts it had then are printed), 2 for bad
 // usage.
+//   window_state TIMEOUT hotkey=MODIFIERS:VK
+// Takes the system's hot key VK (with MOD_ALT 1, MOD_CONTROL 2, MOD_SHIFT 4), as another program
+// would, says "held" (status 3 if the system refused it) and keeps it for TIMEOUT seconds.
 #include <windows.h>
 #include <commctrl.h>
 #include <shellapi.h>
@@ -126,6 +129,18 @@ int main()
     }
     const auto deadline = std::chrono::steady_clock::now() +
                           std::chrono::seconds(std::wcstol(argv[1], nullptr, 10));
+    if (std::wstring(argv[2]).rfind(L"hotkey=", 0) == 0)
+    {
+        wchar_t* vk = nullptr;
+        const long modifiers = std::wcstol(argv[2] + 7, &vk, 10);
+        if (!RegisterHotKey(nullptr, 1, static_cast<UINT>(modifiers),
+                            static_cast<UINT>(std::wcstol(vk + 1, nullptr, 16))))
+            return 3;
+        std::printf("held\n");
+        std::fflush(stdout);
+        std::this_thread::sleep_until(deadline);
+        return 0;
+    }
     Search search{argv[2]};
     Contents contents;
     for (;;)
