@@ -174,3 +174,25 @@ TEST(AboutBox, ShownFromTheMainWindowAndClosedWithOk)
     EXPECT_EQ(browser.browsed[0], DownloadPageUrl);
     EXPECT_EQ(window.GetRunState(), RunState::Running);
 }
+
+#ifdef __WXGTK__
+TEST(AboutBox, SaysOnXwaylandThatWaylandWindowsPassNoKeysOn)
+{
+    const auto notes = [] {
+        AboutDlg about(nullptr, wxID_ANY);
+        int found = 0;
+        for (wxWindow* child : about.GetChildren())
+            if (auto* text = dynamic_cast<wxStaticText*>(child))
+                found += text->GetLabel().Contains("a Wayland program in front does not pass them on");
+        return found;
+    };
+    {
+        // An X11 display in a Wayland session: Xwayland.
+        EnvironmentGuard wayland("WAYLAND_DISPLAY", "wayland-0");
+        EXPECT_EQ(notes(), 1);
+    }
+    EnvironmentGuard plain("WAYLAND_DISPLAY", "");
+    wxUnsetEnv("WAYLAND_DISPLAY");
+    EXPECT_EQ(notes(), 0) << "a plain X11 session passes every key on";
+}
+#endif
