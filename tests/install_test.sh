@@ -15,6 +15,10 @@ expect install "the installed desktop entry is valid" \
   desktop-file-validate "$stage/usr/share/applications/example.quillora.Lapmark.desktop"
 expect install "the installed metainfo is valid" \
   appstreamcli validate --no-net "$stage/usr/share/metainfo/example.quillora.Lapmark.metainfo.xml"
+# The release is the build's one version, as the installed program says it.
+released=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$stage/usr/share/metainfo/example.quillora.Lapmark.metainfo.xml")
+expect install "the metainfo's release ($released) is the program's version" \
+  sh -c "case '$released' in *[!0-9.]* | '') exit 1 ;; esac; '$stage/usr/bin/lapmark' --version | grep -qF ' $released'"
 for lang in ja zh_CN; do # from the catalogs, every text of both
   expect install "the desktop entry speaks $lang" \
     test "$(grep -Ec "^(Name|GenericName|Comment|Keywords)\[$lang\]=" "$stage/usr/share/applications/example.quillora.Lapmark.desktop")" -eq 4

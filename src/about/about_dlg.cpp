@@ -1,12 +1,12 @@
 #include "about/about_dlg.h"
 
-#include "about/accessible_name.h"
-#include "about/link_opener.h"
 #include "about/link_target.h"
-#include "desktop/global_key_grab.h"
-#include "desktop/stay_on_top.h"
-#include "about/vendor.h"
 #include "about/version_info.h"
+#include "desktop/accessible_name.h"
+#include "desktop/global_key_grab.h"
+#include "desktop/link_opener.h"
+#include "desktop/stay_on_top.h"
+#include "desktop/vendor.h"
 #include "resources/data_files.h"
 #include "resources/picture_loader.h"
 

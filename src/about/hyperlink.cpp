@@ -1,7 +1,7 @@
 #include "about/hyperlink.h"
 
-#include "about/link_opener.h"
 #include "about/link_target.h"
+#include "desktop/link_opener.h"
 
 #include <wx/dcclient.h>
 

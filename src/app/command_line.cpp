@@ -1,7 +1,7 @@
 #include "app/command_line.h"
 
-#include "about/vendor.h"
 #include "about/version_info.h"
+#include "desktop/vendor.h"
 
 #include <wx/cmdline.h>
 #include <wx/msgout.h>

@@ -1,13 +1,13 @@
 #include "mainwin/lapmark_dialog.h"
 
 #include "about/about_dlg.h"
-#include "about/accessible_name.h"
-#include "about/link_opener.h"
-#include "about/vendor.h"
+#include "desktop/accessible_name.h"
 #include "desktop/global_key_grab.h"
+#include "desktop/link_opener.h"
+#include "desktop/vendor.h"
+#include "l10n/language_dialogs.h"
 #include "mainwin/global_keys_dlg.h"
 #include "mainwin/text_wrap.h"
-#include "l10n/language_dialogs.h"
 #include "timing/split_rows.h"
 #include "timing/time_text.h"
 

@@ -116,26 +116,37 @@ void SplitList::Save() const
 {
     if (m_records.empty())
         return;
-    wxFileDialog dialog(GetWindow()->GetParent(), _("Save laps"),
-                        wxStandardPaths::Get().GetDocumentsDir(), LapsFileName(wxDateTime::Now()),
-                        _("CSV files (*.csv)") + "|*.csv", wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
-    if (dialog.ShowModal() != wxID_OK)
-        return;
-    // GTK's dialog answers from its chooser, which knows no path when the dialog was answered
-    // without being drawn (as a test answers it); the toolkit's common part keeps the one set.
-    const wxString chosen = dialog.GetPath().empty() ? dialog.wxFileDialogBase::GetPath() : dialog.GetPath();
-    const wxString path = WithCsvExtension(chosen);
-    // The dialog asked about the name as typed; the name with its extension may be taken too.
-    if (path != chosen && wxFileName::Exists(path))
+    wxString folder = wxStandardPaths::Get().GetDocumentsDir();
+    wxString name = LapsFileName(wxDateTime::Now());
+    // A No to the replace question goes back to the chooser, as the chooser's own question does,
+    // for another name.
+    for (;;)
     {
-        // TRANSLATORS: %s is the file's name.
-        const wxString question = wxString::Format(
-            _("A file named \"%s\" already exists. Do you want to replace it?"), wxFileName(path).GetFullName());
-        if (wxMessageBox(question, _("Save laps"), wxYES_NO | wxNO_DEFAULT | wxICON_WARNING,
-                         GetWindow()->GetParent()) != wxYES)
+        wxFileDialog dialog(GetWindow()->GetParent(), _("Save laps"), folder, name,
+                            _("CSV files (*.csv)") + "|*.csv", wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+        if (dialog.ShowModal() != wxID_OK)
             return;
+        // GTK's dialog answers from its chooser, which knows no path when the dialog was answered
+        // without being drawn (as a test answers it); the toolkit's common part keeps the one set.
+        const wxString chosen = dialog.GetPath().empty() ? dialog.wxFileDialogBase::GetPath() : dialog.GetPath();
+        const wxString path = WithCsvExtension(chosen);
+        // The dialog asked about the name as typed; the name with its extension may be taken too.
+        if (path != chosen && wxFileName::Exists(path))
+        {
+            // TRANSLATORS: %s is the file's name.
+            const wxString question = wxString::Format(
+                _("A file named \"%s\" already exists. Do you want to replace it?"), wxFileName(path).GetFullName());
+            if (wxMessageBox(question, _("Save laps"), wxYES_NO | wxNO_DEFAULT | wxICON_WARNING,
+                             GetWindow()->GetParent()) != wxYES)
+            {
+                folder = wxFileName(chosen).GetPath();
+                name = wxFileName(chosen).GetFullName();
+                continue;
+            }
+        }
+        SaveTo(path);
+        return;
     }
-    SaveTo(path);
 }
 
 bool SplitList::SaveTo(const wxString& path) const

@@ -29,14 +29,6 @@ using SplitListControl = wxDataViewCtrl;
 /// The list's height in pixels at 96 dpi.
 inline constexpr int SplitListHeight = 200;
 
-/// A column of the split list as shown.
-struct SplitListColumn
-{
-    wxString heading;
-    bool rightAligned;
-    int width;
-};
-
 /// The split list, which shows the rows of a run's record: one row per split and stop with its
 /// number, action and total, every other row shaded. The list, copying and saving all write the
 /// records through the column table. Rows can be selected, copied and saved, from the keyboard
@@ -67,11 +59,6 @@ public:
 
     long GetRowCount() const { return m_shown; }
     int GetColumnCount() const;
-    /// Column `column` as shown: its heading, alignment and width.
-    SplitListColumn GetColumn(int column) const;
-
-    /// The selected rows, first to last.
-    std::vector<long> GetSelectedRows() const;
     void SelectAll();
 
     /// Copies the selected rows, or every row when none is selected, with their laps, to the
@@ -90,6 +77,8 @@ public:
     wxPoint MenuPoint(const wxContextMenuEvent& request) const;
 
 private:
+    /// The selected rows, first to last.
+    std::vector<long> GetSelectedRows() const;
     void OnContextMenu(wxContextMenuEvent& event);
     /// Where the menu opens from the keyboard: below the focused row, or at the list's top.
     wxPoint KeyboardMenuPoint() const;

@@ -1,6 +1,6 @@
 #include "mainwin/split_list.h"
 
-#include "about/accessible_name.h"
+#include "desktop/accessible_name.h"
 
 #include <wx/listctrl.h>
 
@@ -81,14 +81,6 @@ void SplitList::SelectAll()
 int SplitList::GetColumnCount() const
 {
     return ListCtrlSplit->GetColumnCount();
-}
-
-SplitListColumn SplitList::GetColumn(int column) const
-{
-    wxListItem item;
-    item.SetMask(wxLIST_MASK_TEXT | wxLIST_MASK_FORMAT);
-    ListCtrlSplit->GetColumn(column, item);
-    return {item.GetText(), item.GetAlign() == wxLIST_FORMAT_RIGHT, ListCtrlSplit->GetColumnWidth(column)};
 }
 
 wxPoint SplitList::KeyboardMenuPoint() const

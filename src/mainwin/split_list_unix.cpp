@@ -167,14 +167,6 @@ int SplitList::GetColumnCount() const
     return static_cast<int>(ListCtrlSplit->GetColumnCount());
 }
 
-SplitListColumn SplitList::GetColumn(int column) const
-{
-    const wxDataViewColumn* shown = ListCtrlSplit->GetColumn(static_cast<unsigned int>(column));
-    // The width it was given: GTK reports the drawn width only once the list is on screen.
-    const int width = gtk_tree_view_column_get_fixed_width(GTK_TREE_VIEW_COLUMN(shown->GetGtkHandle()));
-    return {shown->GetTitle(), (shown->GetAlignment() & wxALIGN_RIGHT) != 0, width};
-}
-
 wxPoint SplitList::KeyboardMenuPoint() const
 {
     const wxRect row = ListCtrlSplit->GetItemRect(ListCtrlSplit->GetCurrentItem());

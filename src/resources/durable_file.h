@@ -44,6 +44,9 @@ public:
 
 private:
     bool Fail(int error);
+    /// Opens and holds `path`, whose folder is there now; `newIn` are the folders that gained a
+    /// new name in making it (innermost first), the file's own folder not yet among them.
+    Opened OpenMade(const std::filesystem::path& path, std::vector<std::filesystem::path> newIn);
 
     /// The file's name now.
     std::filesystem::path m_path;

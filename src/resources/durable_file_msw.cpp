@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <system_error>
 
 namespace fs = std::filesystem;
 
@@ -14,27 +13,9 @@ HANDLE Handle(void* handle)
 }
 } // namespace
 
-DurableFile::~DurableFile()
+DurableFile::Opened DurableFile::OpenMade(const fs::path& path, std::vector<fs::path>)
 {
-    Close();
-}
-
-bool DurableFile::Fail(int error)
-{
-    m_reason = std::system_category().message(error);
-    return false;
-}
-
-DurableFile::Opened DurableFile::Open(const fs::path& path)
-{
-    Close();
-    std::error_code folderError;
-    fs::create_directories(path.parent_path(), folderError);
-    if (folderError)
-    {
-        m_reason = folderError.message();
-        return Opened::Failed;
-    }
+    // NTFS journals its folders: the new names need no flush of their own.
     // Others may read it, and it may be renamed while held (set aside when damaged), but no
     // other process may open it to write while this one holds it.
     const HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE,

@@ -4,7 +4,6 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <system_error>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -24,36 +23,8 @@ int SyncFolder(const fs::path& folder)
 }
 } // namespace
 
-DurableFile::~DurableFile()
+DurableFile::Opened DurableFile::OpenMade(const fs::path& path, std::vector<fs::path> newIn)
 {
-    Close();
-}
-
-bool DurableFile::Fail(int error)
-{
-    m_reason = std::generic_category().message(error);
-    return false;
-}
-
-DurableFile::Opened DurableFile::Open(const fs::path& path)
-{
-    Close();
-    // Every folder made here is a new name in its parent, as the file is in its folder.
-    std::vector<fs::path> newIn;
-    std::error_code folderError;
-    for (fs::path folder = path.parent_path(); !folder.empty() && !fs::exists(folder, folderError);
-         folder = folder.parent_path())
-    {
-        newIn.push_back(folder.parent_path());
-        if (folder == folder.parent_path())
-            break;
-    }
-    fs::create_directories(path.parent_path(), folderError);
-    if (folderError)
-    {
-        Fail(folderError.value());
-        return Opened::Failed;
-    }
     bool created = false;
     int fd = open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd >= 0)

@@ -3,6 +3,7 @@
 #include "l10n/language_dialogs.h"
 #include "l10n/language_preference.h"
 #include "log_capture.h"
+#include "split_list_view.h"
 #include "mainwin/lapmark_dialog.h"
 #include "split_list_view.h"
 #include "temp_dir.h"
@@ -124,7 +125,7 @@ TEST(Translations, JapaneseWindowEvenWithoutASystemJapaneseLocale)
         EXPECT_EQ(FindControl<wxButton>(dialog, "ID_BUTTON_START")->GetLabel(), U8("開始(&S)"));
         EXPECT_EQ(FindControl<wxButton>(dialog, "ID_BUTTON_RESET")->GetLabel(), U8("リセット(&T)"));
         EXPECT_EQ(FindControl<wxButton>(dialog, "ID_BUTTON_LANG")->GetLabel(), U8("言語(&L)..."));
-        EXPECT_EQ(dialog.GetSplitList().GetColumn(1).heading, U8("操作"));
+        EXPECT_EQ(SplitListView(dialog.GetSplitList()).Column(1).heading, U8("操作"));
         const auto menu = dialog.GetSplitList().CreateMenu();
         EXPECT_EQ(menu->GetLabel(wxID_COPY), U8("コピー(&C)\tCtrl+C"));
         EXPECT_EQ(menu->GetLabel(wxID_SELECTALL), U8("すべて選択(&A)\tCtrl+A"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "about/link_opener.h"
+#include "desktop/link_opener.h"
 
 /// Records what would have been opened, instead of opening it, while it lives.
 class LinkRecorder : public LinkOpener

@@ -1,6 +1,7 @@
 #include "fake_clock.h"
 #include "gui_test.h"
 #include "mainwin/lapmark_dialog.h"
+#include "split_list_view.h"
 
 #include <wx/button.h>
 #include <wx/stattext.h>
@@ -34,7 +35,7 @@ TEST(MainWindow, AfterConstruction)
     ASSERT_EQ(list.GetColumnCount(), 3) << "the columns are made once";
     for (int i = 0; i < 3; ++i)
     {
-        const SplitListColumn column = list.GetColumn(i);
+        const ShownColumn column = SplitListView(list).Column(i);
         EXPECT_EQ(column.heading, columns[i].heading);
         EXPECT_EQ(column.rightAligned, columns[i].rightAligned) << i;
         EXPECT_EQ(column.width, columns[i].width) << i;

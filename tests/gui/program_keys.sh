@@ -57,10 +57,11 @@ expect keys "every key stamped its row when it went down; two quick presses made
 grabbing() { echo "$(held_clock) LAPMARK_GRAB_LOG=$work/$1.grabs"; }
 chosen=$'ui_language=default\nglobal_start_stop=Ctrl+Shift+F9\nglobal_split=KP_5'
 # Start, split, split with Num Lock on, stop; then the split key asks before it resets, once
-# however often it is pressed meanwhile, and No keeps the run.
+# however often it is pressed meanwhile; neither key acts while the question is open, and No
+# keeps the run.
 steps=(wait=$main "$(at 100000)" cover "elsewhere=ctrl+shift+F9" "$(at 101500)" "elsewhere=KP_5"
        "$(at 102000)" "elsewhere=Num_Lock,KP_5,Num_Lock" "$(at 103000)" "elsewhere=ctrl+shift+F9"
-       "elsewhere=KP_5" "wait=Confirm" "type=KP_5" "count=Confirm:1" "keys=Confirm:Escape" "gone=Confirm"
+       "elsewhere=KP_5" "wait=Confirm" "type=KP_5,ctrl+shift+F9" "count=Confirm:1" "keys=Confirm:Escape" "gone=Confirm"
        "keys=$main:ctrl+c" "clipboard=$work/elsewhere.txt" "close=$main")
 program_env=$(grabbing elsewhere) run_program elsewhere "$lapmark" "$build" "$chosen" "${steps[@]}"
 ran_cleanly elsewhere
@@ -70,6 +71,8 @@ expected="No.${t}Action${t}Value${t}Lap
 #3${t}Stop${t}00:00:03.0${t}00:00:01.0"
 expect elsewhere "the keys started, split and stopped the run from another window, which kept the keyboard" \
   test "$(tr -d '\r' < "$work/elsewhere.txt" 2>/dev/null)" = "$expected"
+expect elsewhere "still stopped: its last record is the stop" \
+  test "$(tail -n 1 "$home/.local/state/Lapmark/run.txt" | cut -c1)" = P
 # Both keys, in the four states of Caps Lock and Num Lock; every grab undone at the end.
 grabs() { grep -c "^$1 " "$work/elsewhere.grabs" 2>/dev/null; }
 expect elsewhere "each key grabbed with every lock (8 grabs: $(grabs grab))" test "$(grabs grab)" -eq 8

@@ -56,8 +56,9 @@ expect suspend "the suspend while timing is in the total and the lap; the wall c
   test "$(cat "$work/suspend.txt")" = "$suspended"
 
 # --verbose shows the toolkit's verbose messages: here, that the system has no Japanese locale
-# (the catalogs serve all the same). A machine that has one has nothing to say.
-verbose_steps=("close=Lapmark Information" "close=$main")
+# (the catalogs serve all the same). A machine that has one has nothing to say. The box's title is
+# the toolkit's own text, in Japanese from its catalog.
+verbose_steps=("close=Lapmark 情報" "close=$main")
 locale -a 2>/dev/null | grep -qi '^ja_JP' && verbose_steps=("close=$main")
 program_args=--verbose run_program verbose "$lapmark" "$build" "ui_language=ja" "${verbose_steps[@]}"
 ran_cleanly verbose

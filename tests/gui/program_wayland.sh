@@ -49,7 +49,7 @@ closes() {
 DISPLAY=$x11 "$recorder" "$work/states" "$work/recording" &
 recorder_pid=$!
 wait_until "[ -e $work/recording ]"
-lapmark xwayland
+lapmark xwayland NO_AT_BRIDGE=0
 view=$(windows name=Lapmark shell=xwayland)
 expect xwayland "the window is an Xwayland window" test -n "$view"
 window=$(printf '%s' "$view" | /usr/bin/python3 -c 'import json, sys; print(hex(json.load(sys.stdin)["window"]))')

@@ -8,6 +8,7 @@
 #include <wx/button.h>
 #include <wx/clipbrd.h>
 #include <wx/filedlg.h>
+#include <wx/filename.h>
 #include <wx/stdpaths.h>
 #include <wx/menu.h>
 #include <wx/settings.h>
@@ -450,7 +451,7 @@ TEST(SplitCopy, SelectedRowsOrEveryRowWithTheLapOfEachRow)
 
     w.view->Select({});
     Command(*w.dialog, wxID_SELECTALL);
-    EXPECT_EQ(w.list->GetSelectedRows(), (std::vector<long>{0, 1, 2}));
+    EXPECT_EQ(w.view->SelectedRows(), (std::vector<long>{0, 1, 2}));
 
     Click(*w.start); // stop: row #4
     w.ResetAnswering(wxYES);
@@ -584,7 +585,16 @@ TEST(SplitSave, ANameWithoutExtensionGetsCsvAndATakenOneIsAskedAbout)
         SplitAndStop(w);
         SaveDialogSeen seen;
         MessageBoxSeen asked;
-        if (c.existing)
+        if (c.existing && c.answer == wxNO)
+        {
+            // No goes back to the chooser, at the name typed, for another (cancelled here).
+            wxTEST_DIALOG(Command(*w.dialog, wxID_SAVE), SaveDialogAnswer(dir.File(c.typed), seen),
+                          MessageBoxAnswer(c.answer, &asked).Describe("replace question"),
+                          SaveDialogAnswer("", seen).Describe("the chooser again"));
+            EXPECT_EQ(seen.name, c.typed);
+            EXPECT_EQ(seen.directory, wxFileName(dir.File(c.typed)).GetPath());
+        }
+        else if (c.existing)
         {
             wxTEST_DIALOG(Command(*w.dialog, wxID_SAVE), SaveDialogAnswer(dir.File(c.typed), seen),
                           MessageBoxAnswer(c.answer, &asked).Describe("replace question"));
@@ -596,6 +606,12 @@ TEST(SplitSave, ANameWithoutExtensionGetsCsvAndATakenOneIsAskedAbout)
         EXPECT_EQ(ReadWholeFile(dir.File(c.saved)), c.replaced ? SavedRows : "kept");
         EXPECT_FALSE(wxFileExists(dir.File(c.typed)) && wxString(c.typed) != c.saved);
         EXPECT_EQ(asked.count, c.existing ? 1 : 0);
+        EXPECT_EQ(seen.count, c.existing && c.answer == wxNO ? 2 : 1);
+        if (c.existing)
+        {
+            // Return, Escape and the close box keep the file: No is the default.
+            EXPECT_TRUE(asked.style & wxNO_DEFAULT) << asked.style;
+        }
     }
 }
 
@@ -633,7 +649,7 @@ TEST(SplitSave, AFolderThatCannotBeWrittenIsToldAndChangesNothing)
         << "and why";
     EXPECT_TRUE(seen.style & wxICON_ERROR);
     EXPECT_EQ(w.list->GetRowCount(), 2) << "nothing in the window changes";
-    EXPECT_EQ(w.list->GetSelectedRows(), std::vector<long>{0});
+    EXPECT_EQ(w.view->SelectedRows(), std::vector<long>{0});
     EXPECT_EQ(ReadWholeFile(dir.File("not-a-folder")), "a file");
 }
 

@@ -9,6 +9,7 @@
 #include "resources/picture_loader.h"
 #include "split_list_view.h"
 
+#include <wx/arrstr.h>
 #include <wx/button.h>
 #include <wx/intl.h>
 #include <wx/statbmp.h>
@@ -43,7 +44,13 @@ void ExpectWholeTexts(wxWindow& window)
             const wxRect rect = child->GetRect();
             EXPECT_TRUE(client.Contains(rect)) << text << " at " << rect.x << "," << rect.y << " "
                                                << rect.width << "x" << rect.height;
-            const wxSize needed = child->GetTextExtent(text);
+            // Line by line: Windows measures a text with line breaks as one line.
+            wxSize needed;
+            for (const wxString& line : wxSplit(text, '\n', '\0'))
+            {
+                const wxSize extent = child->GetTextExtent(line);
+                needed = wxSize(std::max(needed.x, extent.x), needed.y + extent.y);
+            }
             EXPECT_GE(rect.width, needed.x) << text;
             EXPECT_GE(rect.height, needed.y) << text;
         }
@@ -113,7 +120,7 @@ void CheckWindowsIn(wxLanguage language)
     const int padding = list.CellPadding();
     for (int c = 0; c < list.GetColumnCount(); ++c)
     {
-        const SplitListColumn column = list.GetColumn(c);
+        const ShownColumn column = view.Column(c);
         int widest = listWindow.GetTextExtent(column.heading).x;
         for (long row = 0; row < list.GetRowCount(); ++row)
             widest = std::max(widest, listWindow.GetTextExtent(view.Cell(row, c)).x);

@@ -1,8 +1,8 @@
 #pragma once
 
 // The split list as the toolkit's own list control shows it: its rows' texts, shades and scroll
-// position, and a selection made as clicks would make it. Read through the control, never
-// through the list's records.
+// position, its columns and its selection, and a selection made as clicks would make it. Read
+// through the control, never through the list's records.
 
 #include "mainwin/split_list.h"
 
@@ -10,9 +10,20 @@
 #include <wx/listctrl.h>
 #else
 #include <wx/dataview.h>
+
+#include <gtk/gtk.h>
 #endif
 
+#include <algorithm>
 #include <vector>
+
+/// A column of the split list as shown.
+struct ShownColumn
+{
+    wxString heading;
+    bool rightAligned;
+    int width;
+};
 
 class SplitListView
 {
@@ -46,6 +57,24 @@ public:
         wxRect rect;
         m_control.GetItemRect(row, rect);
         return rect;
+    }
+
+    ShownColumn Column(int column) const
+    {
+        wxListItem item;
+        item.SetMask(wxLIST_MASK_TEXT | wxLIST_MASK_FORMAT);
+        m_control.GetColumn(column, item);
+        return {item.GetText(), item.GetAlign() == wxLIST_FORMAT_RIGHT, m_control.GetColumnWidth(column)};
+    }
+
+    /// The selected rows, first to last.
+    std::vector<long> SelectedRows() const
+    {
+        std::vector<long> rows;
+        for (long row = m_control.GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED); row >= 0;
+             row = m_control.GetNextItem(row, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED))
+            rows.push_back(row);
+        return rows;
     }
 #else
     wxString Cell(long row, int column) const
@@ -83,6 +112,26 @@ public:
 
     /// The place of row `row` in the list's coordinates.
     wxRect RowRect(long row) const { return m_control.GetItemRect(Item(row)); }
+
+    ShownColumn Column(int column) const
+    {
+        const wxDataViewColumn* shown = m_control.GetColumn(static_cast<unsigned int>(column));
+        // The width it was given: GTK reports the drawn width only once the list is on screen.
+        const int width = gtk_tree_view_column_get_fixed_width(GTK_TREE_VIEW_COLUMN(shown->GetGtkHandle()));
+        return {shown->GetTitle(), (shown->GetAlignment() & wxALIGN_RIGHT) != 0, width};
+    }
+
+    /// The selected rows, first to last.
+    std::vector<long> SelectedRows() const
+    {
+        wxDataViewItemArray items;
+        m_control.GetSelections(items);
+        std::vector<long> rows;
+        for (const wxDataViewItem& item : items)
+            rows.push_back(static_cast<long>(Model().GetRow(item)));
+        std::sort(rows.begin(), rows.end());
+        return rows;
+    }
 #endif
 
 private:

@@ -101,7 +101,7 @@ check "and Notepad kept the keyboard" wine "$state_exe" 10 "Untitled - Notepad" 
 check "Notepad and Lapmark close" drive "close=Untitled - Notepad" "close=$main"
 end_program
 # Another program holds F8 first: Lapmark names it once, and Ctrl+Shift+F9 still works.
-wine "$state_exe" 600 hotkey=0:77 > "$work/holder.out" 2>&1 &
+wine "$state_exe" 120 hotkey=0:77 > "$work/holder.out" 2>&1 &
 helper_pid=$!
 check "another program holds F8" wait_until "grep -q held $work/holder.out"
 start_program "$work/lapmark.out" "$work/elsewhere" wine "$work/Lapmark/Lapmark.exe"

@@ -1,4 +1,4 @@
-#include "about/accessible_name.h"
+#include "desktop/accessible_name.h"
 
 #include <wx/string.h>
 #include <wx/window.h>

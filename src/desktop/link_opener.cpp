@@ -1,4 +1,4 @@
-#include "about/link_opener.h"
+#include "desktop/link_opener.h"
 
 #include <wx/mimetype.h>
 #include <wx/utils.h>
