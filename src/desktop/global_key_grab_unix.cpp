@@ -88,7 +88,7 @@ unsigned long KeySymOf(int keyCode)
     return 0;
 }
 
-/// The key as the shortcuts specification writes a trigger: "CTRL+SHIFT+F9".
+/// The key as the desktop's shortcuts portal takes a trigger: "CTRL+SHIFT+F9".
 std::string TriggerText(const GlobalKey& key)
 {
     std::string text;
@@ -159,6 +159,8 @@ struct GlobalKeyGrab::Impl
     void ClosePortalSession();
     std::string RequestPathFor(GVariantBuilder& options);
     void PortalMissing();
+    /// A request's answer: stops waiting for it, and gives its code (0: granted) and results.
+    guint32 TakeResponse(GVariant* parameters, GVariant*& results);
     static void OnSessionCreated(GDBusConnection*, const gchar*, const gchar*, const gchar*,
                                  const gchar*, GVariant* parameters, gpointer self);
     static void OnShortcutsBound(GDBusConnection*, const gchar*, const gchar*, const gchar*,
@@ -421,16 +423,22 @@ void GlobalKeyGrab::Impl::OnCallDone(GObject* source, GAsyncResult* result, gpoi
         static_cast<Impl*>(self)->PortalMissing();
 }
 
+guint32 GlobalKeyGrab::Impl::TakeResponse(GVariant* parameters, GVariant*& results)
+{
+    g_dbus_connection_signal_unsubscribe(bus, response);
+    response = 0;
+    guint32 code = 2;
+    g_variant_get(parameters, "(u@a{sv})", &code, &results);
+    return code;
+}
+
 void GlobalKeyGrab::Impl::OnSessionCreated(GDBusConnection*, const gchar*, const gchar*,
                                            const gchar*, const gchar*, GVariant* parameters,
                                            gpointer self)
 {
     auto* impl = static_cast<Impl*>(self);
-    g_dbus_connection_signal_unsubscribe(impl->bus, impl->response);
-    impl->response = 0;
-    guint32 code = 2;
     GVariant* results = nullptr;
-    g_variant_get(parameters, "(u@a{sv})", &code, &results);
+    const guint32 code = impl->TakeResponse(parameters, results);
     const gchar* handle = nullptr;
     if (code == 0 && (g_variant_lookup(results, "session_handle", "&s", &handle) ||
                       g_variant_lookup(results, "session_handle", "&o", &handle)))
@@ -486,11 +494,8 @@ void GlobalKeyGrab::Impl::OnShortcutsBound(GDBusConnection*, const gchar*, const
                                            gpointer self)
 {
     auto* impl = static_cast<Impl*>(self);
-    g_dbus_connection_signal_unsubscribe(impl->bus, impl->response);
-    impl->response = 0;
-    guint32 code = 2;
     GVariant* results = nullptr;
-    g_variant_get(parameters, "(u@a{sv})", &code, &results);
+    const guint32 code = impl->TakeResponse(parameters, results);
     std::vector<std::string> bound;
     GVariant* shortcuts = g_variant_lookup_value(results, "shortcuts", G_VARIANT_TYPE("a(sa{sv})"));
     if (shortcuts)
