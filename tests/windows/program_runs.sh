@@ -30,6 +30,8 @@ check "the first start asks for the language" drive "wait=Language selection"
 check "Japanese is picked" drive "keys=Language selection:End,End,Return"
 check "the window opens in Japanese: the catalog beside the program was found" shows "$main" "has=開始(&S)"
 check "the choice is in the registry at once" test "$(stored_language)" = ja
+check "a screen reader hears what each readout is, its digits, and the list's name" \
+  shows "$main" "heard=合計時間: 00:00:00.0" "heard=ラップタイム: 00:00:00.0" "heard=スプリット一覧"
 
 check "Start" drive "keys=$main:alt+s"
 check "starts timing" shows "$main" "has=停止(&S)" "has=スプリット(&T)"
@@ -64,7 +66,8 @@ check "as a header and three rows, read back from the X clipboard" \
   laps_are "$work/laps.txt" "番号"$'\t'"操作"$'\t'"合計時間"$'\t'"ラップ" スプリット スプリット 停止
 
 check "About opens" drive "keys=$main:alt+a"
-check "with the build information" shows "$about"
+check "with the build information, and the picture button named for a screen reader" \
+  shows "$about" "heard=ダウンロード ページを開く"
 check "which names Windows" grep -Eq "^wxWidgets [0-9.]+-Windows-Unicode build$" "$work/shown.txt"
 check "About closes" drive "close=$about"
 # The toolkit's own texts are translated too: its catalog ships beside ours.

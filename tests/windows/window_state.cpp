@@ -7,6 +7,9 @@
 //   rows=N       a list view inside it holds N rows
 //   foreground   it is the foreground window
 //   windows=N    N visible top-level windows have the title
+//   heard=TEXT   a window inside it is what a screen reader hears as TEXT: the name the system's
+//                accessibility interface gives it, then ": " and its value if it has one (these
+//                are printed too, "heard: TEXT" a line)
 // Status 0 when they held, 1 when the time ran out (the texts it had then are printed), 2 for bad
 // usage.
 //   window_state TIMEOUT hotkey=MODIFIERS:VK
@@ -14,6 +17,7 @@
 // would, says "held" (status 3 if the system refused it) and keeps it for TIMEOUT seconds.
 #include <windows.h>
 #include <commctrl.h>
+#include <oleacc.h>
 #include <shellapi.h>
 
 #include <fcntl.h>
@@ -65,6 +69,7 @@ BOOL CALLBACK FindTopLevel(HWND window, LPARAM parameter)
 struct Contents
 {
     std::vector<std::wstring> texts;
+    std::vector<std::wstring> heard;
     std::vector<long> listRows;
     bool foreground = false;
     long windows = 0;
@@ -78,6 +83,40 @@ BOOL CALLBACK CountTopLevel(HWND window, LPARAM parameter)
     return TRUE;
 }
 
+bool g_hearing = false;
+
+std::wstring Take(BSTR text)
+{
+    std::wstring taken = text ? text : L"";
+    SysFreeString(text);
+    return taken;
+}
+
+/// What a screen reader hears of the window, through the object the window gives for its client
+/// area: its name, and its value if it has one.
+std::wstring Heard(HWND window)
+{
+    IAccessible* accessible = nullptr;
+    if (AccessibleObjectFromWindow(window, OBJID_CLIENT, IID_IAccessible,
+                                   reinterpret_cast<void**>(&accessible)) != S_OK ||
+        !accessible)
+        return L"";
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr, value = nullptr;
+    std::wstring heard = accessible->get_accName(self, &name) == S_OK ? Take(name) : L"";
+    if (accessible->get_accValue(self, &value) == S_OK)
+    {
+        const std::wstring shown = Take(value);
+        if (!shown.empty())
+            heard += L": " + shown;
+    }
+    accessible->Release();
+    return heard;
+}
+
 BOOL CALLBACK Collect(HWND window, LPARAM parameter)
 {
     auto* contents = reinterpret_cast<Contents*>(parameter);
@@ -86,6 +125,8 @@ BOOL CALLBACK Collect(HWND window, LPARAM parameter)
     GetClassNameW(window, kind, 64);
     if (std::wstring(kind) == WC_LISTVIEWW)
         contents->listRows.push_back(static_cast<long>(SendMessageW(window, LVM_GETITEMCOUNT, 0, 0)));
+    if (g_hearing)
+        contents->heard.push_back(Heard(window));
     return TRUE;
 }
 
@@ -104,6 +145,13 @@ bool Holds(const Contents& contents, const std::wstring& condition)
         const long rows = std::wcstol(condition.c_str() + 5, nullptr, 10);
         for (long count : contents.listRows)
             if (count == rows)
+                return true;
+        return false;
+    }
+    if (condition.rfind(L"heard=", 0) == 0)
+    {
+        for (const std::wstring& heard : contents.heard)
+            if (heard == condition.substr(6))
                 return true;
         return false;
     }
@@ -141,6 +189,10 @@ int main()
         std::this_thread::sleep_until(deadline);
         return 0;
     }
+    for (int i = 3; i < argc; ++i)
+        g_hearing = g_hearing || std::wstring(argv[i]).rfind(L"heard=", 0) == 0;
+    if (g_hearing)
+        CoInitialize(nullptr);
     Search search{argv[2]};
     Contents contents;
     for (;;)
@@ -164,6 +216,9 @@ int main()
             for (const std::wstring& text : contents.texts)
                 if (!text.empty())
                     std::printf("%s\n", Narrow(text).c_str());
+            for (const std::wstring& heard : contents.heard)
+                if (!heard.empty())
+                    std::printf("heard: %s\n", Narrow(heard).c_str());
             if (!all)
                 std::fprintf(stderr, "window_state: \"%s\" did not come to that state\n",
                              Narrow(argv[2]).c_str());

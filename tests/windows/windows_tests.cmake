@@ -37,7 +37,9 @@ add_test(NAME exe_resources COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/windows/check_ex
 # The whole program from the portable zip, driven through its windows (the window driver is
 # the Linux build's: Wine's windows are X11 windows), and read from the Windows side.
 add_executable(window_state windows/window_state.cpp)
-target_link_libraries(window_state PRIVATE shell32)
+# uuid before oleacc: the interface ids are data, and oleacc's import library has them only as
+# thunks into the DLL.
+target_link_libraries(window_state PRIVATE shell32 uuid oleacc ole32 oleaut32)
 target_link_options(window_state PRIVATE -static)
 if(LAPMARK_WINDOW_DRIVER)
   add_test(NAME program_runs COMMAND ${LAPMARK_XVFB} ${lapmark_under_wine}
