@@ -108,6 +108,14 @@ void GlobalKeysDlg::Choose(GlobalAction action)
     ShowMessage(_("Press the key with its modifiers, or Escape to keep the key as it is."));
 }
 
+void GlobalKeysDlg::EndModal(int code)
+{
+    // Closed while it waits for a key: as Escape, the key stays as it was.
+    if (m_choosing)
+        StopChoosing(wxString());
+    wxDialog::EndModal(code);
+}
+
 void GlobalKeysDlg::Clear(GlobalAction action)
 {
     m_keys[action] = GlobalKey();

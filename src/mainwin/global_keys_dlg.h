@@ -20,11 +20,12 @@ class GlobalKeysDlg : public wxDialog
 public:
     /// `apply` is called with the keys after each change; `pause` before the dialog waits for a
     /// key, so that a key taken from every window reaches it too (the next `apply` takes them
-    /// again, as does the dialog's end).
+    /// again: a dialog that ends while it waits applies the keys as they were).
     GlobalKeysDlg(wxWindow* parent, const GlobalKeys& keys,
                   std::function<void(const GlobalKeys&)> apply, std::function<void()> pause);
 
     const GlobalKeys& GetKeys() const { return m_keys; }
+    void EndModal(int code) override;
 
 private:
     void Choose(GlobalAction action);

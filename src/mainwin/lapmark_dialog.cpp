@@ -297,7 +297,6 @@ void LapmarkDialog::UseGlobalKeys(const GlobalKeys& keys)
 {
     m_globalKeys = keys;
     m_globalGrab->Take(keys);
-    m_globalKeysGivenBack = false;
 }
 
 void LapmarkDialog::OnChooseGlobalKeys(wxCommandEvent&)
@@ -311,15 +310,10 @@ void LapmarkDialog::OnChooseGlobalKeys(wxCommandEvent&)
             store.Flush();
             UseGlobalKeys(keys);
         },
-        [this] {
-            m_globalGrab->GiveBack();
-            m_globalKeysGivenBack = true;
-        });
+        [this] { m_globalGrab->GiveBack(); });
+    // Keys still held when it closes stay held: taking them again would leave a moment in which
+    // a press goes astray.
     chooser.ShowModal();
-    // A key being chosen when the box closed: the keys as they were come back. Keys still held
-    // stay held: taking them again would leave a moment in which a press goes astray.
-    if (m_globalKeysGivenBack)
-        UseGlobalKeys(chooser.GetKeys());
 }
 
 void LapmarkDialog::OnGlobalKey(GlobalAction action)

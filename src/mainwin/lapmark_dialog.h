@@ -113,8 +113,6 @@ private:
     /// The keys in every window, as chosen, and their grab.
     GlobalKeys m_globalKeys;
     std::unique_ptr<GlobalKeyGrab> m_globalGrab;
-    /// The keys were given back while the chooser waited for a key.
-    bool m_globalKeysGivenBack = false;
     /// Counts the boxes shown over this window, which the keys in every window leave alone.
     class NestedDialogs;
     std::unique_ptr<NestedDialogs> m_nested;
