@@ -3,7 +3,6 @@
 #include "l10n/language_dialogs.h"
 #include "l10n/language_preference.h"
 #include "log_capture.h"
-#include "split_list_view.h"
 #include "mainwin/lapmark_dialog.h"
 #include "split_list_view.h"
 #include "temp_dir.h"

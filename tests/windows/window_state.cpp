@@ -23,6 +23,7 @@
 #include <fcntl.h>
 #include <io.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -130,31 +131,20 @@ BOOL CALLBACK Collect(HWND window, LPARAM parameter)
     return TRUE;
 }
 
+template <typename T>
+bool Among(const std::vector<T>& found, const T& wanted)
+{
+    return std::find(found.begin(), found.end(), wanted) != found.end();
+}
+
 bool Holds(const Contents& contents, const std::wstring& condition)
 {
     if (condition.rfind(L"has=", 0) == 0)
-    {
-        const std::wstring text = condition.substr(4);
-        for (const std::wstring& shown : contents.texts)
-            if (shown == text)
-                return true;
-        return false;
-    }
+        return Among(contents.texts, condition.substr(4));
     if (condition.rfind(L"rows=", 0) == 0)
-    {
-        const long rows = std::wcstol(condition.c_str() + 5, nullptr, 10);
-        for (long count : contents.listRows)
-            if (count == rows)
-                return true;
-        return false;
-    }
+        return Among(contents.listRows, std::wcstol(condition.c_str() + 5, nullptr, 10));
     if (condition.rfind(L"heard=", 0) == 0)
-    {
-        for (const std::wstring& heard : contents.heard)
-            if (heard == condition.substr(6))
-                return true;
-        return false;
-    }
+        return Among(contents.heard, condition.substr(6));
     if (condition == L"foreground")
         return contents.foreground;
     if (condition.rfind(L"windows=", 0) == 0)
